@@ -1,0 +1,110 @@
+#include "data/data_file.h"
+
+#include "fitting/numeric_error.h"
+
+#include <charconv>
+
+namespace ajuste {
+
+namespace {
+
+bool isDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
+
+// Splits off the next line; the terminator is not part of it.
+std::string_view nextLine(std::string_view& rest)
+{
+    const auto end = rest.find_first_of("\r\n");
+    const std::string_view line = rest.substr(0, end);
+    if (end == std::string_view::npos) {
+        rest = {};
+    } else {
+        const bool crlf = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n';
+        rest.remove_prefix(end + (crlf ? 2 : 1));
+    }
+    return line;
+}
+
+} // namespace
+
+std::string formatDataFile(const std::vector<DataRow>& rows)
+{
+    std::string text = " " + std::to_string(rows.size()) + " \r\n";
+    for (const DataRow& row : rows)
+        text += row.t + "\r\n" + row.y + "\r\n";
+    return text;
+}
+
+int readCount(std::string_view line)
+{
+    std::string number;
+    for (char ch : line)
+        if (ch != ' ' && ch != '\t')
+            number += ch;
+
+    std::size_t n = 0;
+    auto takeDigits = [&] {
+        const std::size_t start = n;
+        while (n < number.size() && isDigit(number[n]))
+            ++n;
+        return n > start;
+    };
+    if (n < number.size() && (number[n] == '-' || number[n] == '+'))
+        ++n;
+    bool digits = takeDigits();
+    if (n < number.size() && number[n] == '.') {
+        ++n;
+        digits = takeDigits() || digits;
+    }
+    if (!digits)
+        return 0;
+    std::size_t mantissaEnd = n;
+    if (n < number.size() && (number[n] == 'e' || number[n] == 'E')) {
+        std::size_t e = n + 1;
+        if (e < number.size() && (number[e] == '-' || number[e] == '+'))
+            ++e;
+        n = e;
+        if (takeDigits())
+            mantissaEnd = n;
+    }
+
+    const std::size_t from = number[0] == '+' ? 1 : 0;
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(number.data() + from, number.data() + mantissaEnd, value);
+    if (ec == std::errc::result_out_of_range)
+        throw NumericError("número de puntos fuera de rango");
+    return toInt16(value);
+}
+
+std::vector<DataRow> parseDataFile(std::string_view bytes)
+{
+    if (bytes.size() > kMaxDataFileBytes || bytes.find('\0') != std::string_view::npos)
+        throw DataFileError(DataFileFault::NotText);
+
+    std::string_view rest = bytes;
+    int count = 0;
+    try {
+        count = readCount(nextLine(rest));
+    } catch (const NumericError&) {
+        throw DataFileError(DataFileFault::CountOutOfRange);
+    }
+    if (count < 0 || count > kTableRows)
+        throw DataFileError(DataFileFault::CountOutOfRange);
+
+    std::vector<DataRow> rows;
+    for (int k = 0; k < count; ++k) {
+        if (rest.empty())
+            throw DataFileError(DataFileFault::Truncated);
+        DataRow row;
+        row.t = nextLine(rest);
+        if (rest.empty())
+            throw DataFileError(DataFileFault::Truncated);
+        row.y = nextLine(rest);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+} // namespace ajuste

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ajuste {
+
+// The separators of the user's locale, as UTF-8 text.
+struct NumberFormat {
+    std::string decimal = ",";
+    std::string group = ".";
+};
+
+// Text to number: blanks around allowed, the locale's decimal separator,
+// its grouping character skipped in the integer part ("1.5" is fifteen in
+// Spanish), an optional exponent. Throws NumericError for empty, blank or
+// non-numeric text and for a value beyond the range of a double.
+double toNumber(std::string_view text, const NumberFormat& format);
+
+// Number to text: at most 15 significant digits, no trailing zeros, no
+// separator for integers, a minus only for negative values; very large and
+// small magnitudes as 1,5E+20.
+std::string toText(double x, const NumberFormat& format);
+
+} // namespace ajuste

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "fitting/model.h"
+
+namespace ajuste {
+
+// How a scroll bar's position stands for its parameter, and back. The
+// position of a value is rounded by the caller (toInt16) and is an error
+// outside the bar's range.
+struct ParameterScale {
+    int minimum;
+    int maximum;
+    double Params::*parameter;
+    double (*fromPosition)(int position);
+    double (*toPosition)(double value); // checked, before rounding
+};
+
+extern const ParameterScale kScaleA; // LSCR: a = p / 10 + 10
+extern const ParameterScale kScaleC; // CSCR: c = p / 10
+extern const ParameterScale kScaleT; // TSCR: t0 = p / 5
+
+} // namespace ajuste
