@@ -1,0 +1,75 @@
+#include "window/form1.h"
+
+#include "window/texts.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QSaveFile>
+
+namespace ajuste {
+
+void Form1::Command1_Click()
+{
+    guardar();
+}
+
+// The new file replaces the old one only once it is completely written.
+void Form1::guardar()
+{
+    capturar();
+    std::vector<DataRow> rows;
+    for (int k = 0; k < s.npuntos; ++k)
+        rows.push_back({table.xv[k]->text().toStdString(), table.yv[k]->text().toStdString()});
+    const std::string bytes = formatDataFile(rows);
+
+    QSaveFile file(texts::kDataFileName);
+    const bool saved = file.open(QIODevice::WriteOnly) &&
+                       file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) &&
+                       file.commit();
+    if (!saved)
+        message(texts::kCannotSave);
+}
+
+// The whole file is read and checked before the table is touched; then the
+// table is captured, so that the fit works on what the user sees.
+void Form1::Recuperar_Click()
+{
+    QFile file(texts::kDataFileName);
+    if (!file.exists()) {
+        message(texts::kFileMissing);
+        return;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        message(texts::kCannotRead);
+        return;
+    }
+    const QByteArray bytes = file.read(kMaxDataFileBytes + 1);
+    std::vector<DataRow> rows;
+    try {
+        rows = parseDataFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    } catch (const DataFileError& error) {
+        switch (error.fault) {
+        case DataFileFault::NotText: message(texts::kNotText); break;
+        case DataFileFault::CountOutOfRange: message(texts::kBadCount); break;
+        case DataFileFault::Truncated: message(texts::kTruncated); break;
+        }
+        return;
+    }
+    fillTable(rows);
+    capturar();
+    if (s.npuntos > 0)
+        computeYmedia();
+    if (!s.modoTabla)
+        redrawReleasing(&Form1::pintar);
+}
+
+void Form1::fillTable(const std::vector<DataRow>& rows)
+{
+    for (int k = 0; k < kRows; ++k) {
+        const bool loaded = k < int(rows.size());
+        table.xv[k]->setText(loaded ? QString::fromStdString(rows[k].t) : QString());
+        table.yv[k]->setText(loaded ? QString::fromStdString(rows[k].y) : QString());
+    }
+}
+
+} // namespace ajuste

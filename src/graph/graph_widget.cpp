@@ -1,0 +1,90 @@
+#include "graph/graph_widget.h"
+
+#include "graph/plot.h"
+#include "window/controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace ajuste {
+
+Graph::Graph(double pixelsPerTwip, QWidget* parent)
+    : QWidget(parent),
+      scale_(pixelsPerTwip),
+      image_(toPixels(kGraphWidth, pixelsPerTwip), toPixels(kGraphHeight, pixelsPerTwip),
+             QImage::Format_RGB32)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    clear();
+
+    auto* line = new QWidget(this);
+    line->setObjectName("Line2");
+    line->setGeometry(toPixels(1200, pixelsPerTwip), 0, 1, image_.height());
+    line->setAutoFillBackground(true);
+    QPalette p = line->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    line->setPalette(p);
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Graph::setBackground(const QColor& colour)
+{
+    background_ = colour;
+    clear();
+}
+
+void Graph::clear()
+{
+    image_.fill(background_);
+    update();
+}
+
+void Graph::setPenWidth(int pixels)
+{
+    penWidth_ = pixels;
+}
+
+QPoint Graph::toPixel(double x, double y) const
+{
+    const double half = (penWidth_ - 1) / 2.0;
+    return {static_cast<int>(std::floor(x * scale_ - half)), static_cast<int>(std::floor(y * scale_ - half))};
+}
+
+void Graph::setPoint(double x, double y, const QColor& colour)
+{
+    const double px = x * scale_;
+    const double py = y * scale_;
+    if (!(px > -penWidth_ && px < image_.width() + penWidth_ && py > -penWidth_ &&
+          py < image_.height() + penWidth_))
+        return;
+    const QRect dot = QRect(toPixel(x, y), QSize(penWidth_, penWidth_)).intersected(image_.rect());
+    for (int row = dot.top(); row <= dot.bottom(); ++row)
+        for (int column = dot.left(); column <= dot.right(); ++column)
+            image_.setPixel(column, row, colour.rgb());
+    update();
+}
+
+void Graph::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawImage(0, 0, image_);
+}
+
+void Graph::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    QWidget::mousePressEvent(event);
+}
+
+// A click is a press and a release of the left button over the graph.
+void Graph::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->pos());
+    pressed_ = false;
+    if (click)
+        emit clicked();
+}
+
+} // namespace ajuste

@@ -1,0 +1,195 @@
+#include "window/form1.h"
+
+#include "graph/graph_widget.h"
+#include "window/controls.h"
+#include "window/palette.h"
+#include "window/scroll_bar.h"
+#include "window/texts.h"
+#include "window/user_locale.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace ajuste {
+
+namespace {
+
+template <class T>
+T* control(QWidget* form, const char* name)
+{
+    return form->findChild<T*>(name, Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent), numbers(userNumberFormat())
+{
+    setWindowTitle(texts::kCaption);
+    // The form was drawn for MS Sans Serif; Liberation Sans has about its width.
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    setFont(QFont("MS Sans Serif", 8));
+    const double pixelsPerTwip = logicalDpiX() / 1440.0;
+    resize(toPixels(10860, pixelsPerTwip), toPixels(10365, pixelsPerTwip));
+    buildControls(this, pixelsPerTwip);
+    findControls();
+    // The step size is shown in the user's own notation ("0,001" in Spanish),
+    // so that it reads back as one thousandth in any locale.
+    fit.Text1->setText(text(0.001));
+    connectEvents();
+    Form_Load();
+}
+
+void Form1::setMessenger(Messenger m)
+{
+    messenger = std::move(m);
+}
+
+void Form1::message(const QString& text)
+{
+    if (messenger) {
+        messenger(text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, texts::kMessageTitle, text, QMessageBox::Ok, this);
+    box.button(QMessageBox::Ok)->setText(texts::kOk);
+    box.exec();
+}
+
+void Form1::findControls()
+{
+    for (QLineEdit* cell : findChildren<QLineEdit*>("xv", Qt::FindDirectChildrenOnly))
+        table.xv[cell->property("index").toInt()] = cell;
+    for (QLineEdit* cell : findChildren<QLineEdit*>("yv", Qt::FindDirectChildrenOnly))
+        table.yv[cell->property("index").toInt()] = cell;
+    for (int i = 0; i < kRows; ++i)
+        table.all.insert(table.all.end(), {table.xv[i], table.yv[i]});
+    table.all.insert(table.all.end(), {control<QLabel>(this, "Label11"), control<QLabel>(this, "Label12")});
+
+    auto row = [this](const ParameterScale& scale, const char* bar, const char* box, const char* fix) {
+        return ParamRow{&scale, control<ScrollBar>(this, bar), control<QLineEdit>(this, box),
+                        control<QCheckBox>(this, fix)};
+    };
+    fit.graf = control<Graph>(this, "graf");
+    fit.L = row(kScaleA, "LSCR", "Lval", "Check1");
+    fit.C = row(kScaleC, "CSCR", "Cval", "Check2");
+    fit.C.goesOnAfterRecovery = true;
+    fit.T = row(kScaleT, "TSCR", "Tval", "Check3");
+    fit.Text1 = control<QLineEdit>(this, "Text1");
+    fit.Label6 = control<QLabel>(this, "Label6");
+    fit.Label7 = control<QLabel>(this, "Label7");
+    fit.Label8 = control<QLabel>(this, "Label8");
+    fit.label9 = control<QLineEdit>(this, "label9");
+    fit.label10 = control<QLineEdit>(this, "label10");
+    fit.paso = control<QPushButton>(this, "paso");
+    fit.paso3 = control<QPushButton>(this, "paso3");
+    fit.paso4 = control<QPushButton>(this, "paso4");
+    Command5 = control<QPushButton>(this, "Command5");
+    Command1 = control<QPushButton>(this, "Command1");
+    Recuperar = control<QPushButton>(this, "Recuperar");
+
+    const std::vector<std::vector<const char*>> groups = {
+        {"inicio", "Final", "Minimo", "maximo"},
+        {"graf"},
+        {"paso", "paso3", "paso4"},
+        {"Label1", "Label2", "Label3", "Label4", "Label5"},
+        {"Label6", "Label7", "Label8"},
+        {"label9", "label10", "Text1"},
+        {"Label14"},
+        {"Check1", "Check2", "Check3"},
+        {"LSCR", "Lval", "CSCR", "Cval", "TSCR", "Tval"},
+        {"Para", "Picture1", "Picture2", "Picture3"},
+    };
+    for (std::size_t g = 0; g < groups.size(); ++g)
+        for (const char* name : groups[g])
+            graphGroups[g].push_back(control<QWidget>(this, name));
+}
+
+void Form1::connectEvents()
+{
+    connect(fit.graf, &Graph::clicked, this, &Form1::graf_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(fit.paso, &QPushButton::clicked, this, &Form1::paso_Click);
+    connect(fit.paso3, &QPushButton::clicked, this, &Form1::paso3_Click);
+    connect(fit.paso4, &QPushButton::clicked, this, &Form1::paso4_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Recuperar, &QPushButton::clicked, this, &Form1::Recuperar_Click);
+    for (const ParamRow* row : {&fit.L, &fit.C, &fit.T}) {
+        connect(row->bar, &QScrollBar::valueChanged, this, [this, row] { scrollChanged(*row); });
+        row->box->installEventFilter(this);
+    }
+    for (QLineEdit* cell : table.xv)
+        cell->installEventFilter(this);
+    for (QLineEdit* cell : table.yv)
+        cell->installEventFilter(this);
+}
+
+// Key presses reach the handlers before the box, which then takes the key
+// as typed. Focus lost to a message box or another window is no leaving of
+// the box: only a move to another control of this window counts.
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    const ParamRow* row = nullptr;
+    for (const ParamRow* r : {&fit.L, &fit.C, &fit.T})
+        if (watched == r->box)
+            row = r;
+
+    if (event->type() == QEvent::KeyPress) {
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (!typed.isEmpty()) {
+            const int code = typed.front().unicode();
+            if (row)
+                valueKeyPressed(*row, code);
+            else
+                warnAboutPeriod(code);
+        }
+    } else if (event->type() == QEvent::FocusOut && row) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            valueLeft(*row);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::Form_Load()
+{
+    s.ocupado = true;
+    s.modoTabla = true;
+    fit.graf->setBackground(palette::lightGreen);
+    s.p.a = 5.0;
+    s.p.c = 1.0;
+    fit.C.bar->setPosition(10);
+    fit.L.bar->setPosition(-50);
+    s.p.t0 = 0.0;
+    s.ymax = 10.0;
+    for (const auto& group : graphGroups)
+        for (QWidget* w : group)
+            w->hide();
+    s.ocupado = false;
+}
+
+double Form1::value(const QString& text) const
+{
+    return toNumber(text.toStdString(), numbers);
+}
+
+QString Form1::text(double x) const
+{
+    return QString::fromStdString(toText(x, numbers));
+}
+
+std::span<const double> Form1::tPoints() const
+{
+    return std::span(s.tdatos).first(s.npuntos);
+}
+
+std::span<const double> Form1::yPoints() const
+{
+    return std::span(s.ydatos).first(s.npuntos);
+}
+
+} // namespace ajuste

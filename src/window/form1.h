@@ -1,0 +1,152 @@
+#pragma once
+
+#include "data/data_file.h"
+#include "data/number_text.h"
+#include "fitting/evaluation.h"
+#include "graph/parameter_scale.h"
+#include "graph/plot.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ajuste {
+
+class Graph;
+class ScrollBar;
+
+inline constexpr int kRows = 20;
+
+// The window-level values, held for the window's lifetime.
+struct WindowState {
+    Params p;       // a, c, t0
+    Sums sums;      // derL, derC, derT, errorCuad of the last evaluation
+    double errorAnt = 0.0;
+    double ymedia = 0.0;
+    double ymax = 10.0;
+    std::array<double, kRows + 1> tdatos{};
+    std::array<double, kRows + 1> ydatos{};
+    std::int16_t npuntos = 0;
+    bool ocupado = false;
+    bool modoTabla = true;
+};
+
+// One parameter's row in the graph view: bar above box, with its fix box.
+struct ParamRow {
+    const ParameterScale* scale = nullptr;
+    ScrollBar* bar = nullptr;
+    QLineEdit* box = nullptr;
+    QCheckBox* fix = nullptr;
+    bool goesOnAfterRecovery = false; // the c row takes up its work again
+};
+
+struct TableControls {
+    std::array<QLineEdit*, kRows> xv{};
+    std::array<QLineEdit*, kRows> yv{};
+    std::vector<QWidget*> all; // xv(i), yv(i) row by row, then the headings
+};
+
+struct FitControls {
+    Graph* graf = nullptr;
+    ParamRow L, C, T;
+    QLineEdit* Text1 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLineEdit* label9 = nullptr;
+    QLineEdit* label10 = nullptr;
+    QPushButton* paso = nullptr;
+    QPushButton* paso3 = nullptr;
+    QPushButton* paso4 = nullptr;
+};
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    using Messenger = std::function<void(const QString&)>;
+
+    explicit Form1(QWidget* parent = nullptr);
+
+    // Every modal message goes through here; tests put a recorder in.
+    void setMessenger(Messenger messenger);
+
+    const WindowState& state() const { return s; }
+    const NumberFormat& numberFormat() const { return numbers; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Start-up and views (window/)
+    void findControls();
+    void connectEvents();
+    void Form_Load();
+    void message(const QString& text);
+    void Command5_Click();
+    void showGraphControls(int lastGroup);
+    void showTableView();
+    void desbord();
+    bool recovering(const std::function<void()>& work);
+
+    // Drawing and parameter controls (graph/)
+    void pintar();
+    void pinter();
+    void drawCurveAndPoints(CurveRule rule);
+    void graf_Click();
+    void redrawReleasing(void (Form1::*redraw)());
+    void scrollChanged(const ParamRow& row);
+    void valueKeyPressed(const ParamRow& row, int code);
+    void valueLeft(const ParamRow& row);
+    void takeTypedValue(const ParamRow& row);
+    void showValue(const ParamRow& row);
+
+    // Fit evaluation and descent (fitting/)
+    void recordPreviousError();
+    void resetSums();
+    void sumOverPoints();
+    void showReadOuts();
+    void colourErrorBox();
+    Fixed fixedParams() const;
+    void paso_Click();
+    void paso3_Click();
+    void paso4_Click();
+    void runBatchClick(int passes);
+    double readStepSize();
+    void writeBackParams();
+
+    // Data table and file (data/)
+    void capturar();
+    void warnAboutPeriod(int code);
+    void computeYmedia();
+    void Command1_Click();
+    void guardar();
+    void Recuperar_Click();
+    void fillTable(const std::vector<DataRow>& rows);
+
+    double value(const QString& text) const;
+    QString text(double x) const;
+    std::span<const double> tPoints() const;
+    std::span<const double> yPoints() const;
+
+    WindowState s;
+    NumberFormat numbers;
+    Messenger messenger;
+
+    TableControls table;
+    FitControls fit;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Recuperar = nullptr;
+    std::array<std::vector<QWidget*>, 10> graphGroups; // switched in this order
+};
+
+} // namespace ajuste

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "data/number_text.h"
+
+namespace ajuste {
+
+// The separators of the user's locale, from LC_ALL, then LC_NUMERIC, then
+// LANG. With none set, or C/POSIX, Spanish: the interface is written for it.
+NumberFormat userNumberFormat();
+
+} // namespace ajuste

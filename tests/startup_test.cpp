@@ -1,0 +1,162 @@
+#include "window_fixture.h"
+
+#include "fitting/numeric_error.h"
+#include "window/scroll_bar.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace ajuste;
+
+namespace {
+
+using StartUp = WindowTest;
+
+const char* const kAlwaysVisible[] = {"Command5", "Command1", "Recuperar", "funcion"};
+const char* const kTableView[] = {"Label11", "Label12"};
+const char* const kGraphView[] = {"inicio", "Final", "Minimo", "maximo", "graf", "paso", "paso3", "paso4",
+                                  "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7",
+                                  "Label8", "label9", "label10", "Text1", "Label14", "Check1", "Check2",
+                                  "Check3", "LSCR", "Lval", "CSCR", "Cval", "TSCR", "Tval", "Para",
+                                  "Picture1", "Picture2", "Picture3"};
+
+TEST_F(StartUp, ShowsExactlyTheTableView)
+{
+    EXPECT_EQ(form->windowTitle(), "Ajuste de Curvas Exponenciales.");
+    for (const char* name : kAlwaysVisible)
+        EXPECT_TRUE(find(name)->isVisible()) << name;
+    for (const char* name : kTableView)
+        EXPECT_TRUE(find(name)->isVisible()) << name;
+    for (int row = 0; row < kRows; ++row) {
+        EXPECT_TRUE(xv(row)->isVisible() && yv(row)->isVisible()) << row;
+        EXPECT_TRUE(xv(row)->text().isEmpty() && yv(row)->text().isEmpty());
+    }
+    for (const char* name : kGraphView)
+        EXPECT_FALSE(find(name)->isVisibleTo(form.get())) << name;
+    EXPECT_EQ(find<QPushButton>("Command5")->text(), "Gráfica");
+}
+
+TEST_F(StartUp, InitialTextsPositionsAndState)
+{
+    EXPECT_EQ(find<QLineEdit>("Lval")->text(), "5");
+    EXPECT_EQ(find<QLineEdit>("Cval")->text(), "1");
+    EXPECT_EQ(find<QLineEdit>("Tval")->text(), "0");
+    EXPECT_EQ(find<QLineEdit>("Text1")->text(), "0,001");
+    EXPECT_EQ(find<QLineEdit>("label9")->text(), "0");
+    EXPECT_EQ(find<QLineEdit>("label10")->text(), "0");
+    EXPECT_EQ(find<ScrollBar>("LSCR")->value(), -50);
+    EXPECT_EQ(find<ScrollBar>("CSCR")->value(), 10);
+    EXPECT_EQ(find<ScrollBar>("TSCR")->value(), 0);
+    for (const char* name : {"Check1", "Check2", "Check3"})
+        EXPECT_EQ(find<QCheckBox>(name)->checkState(), Qt::Unchecked);
+    EXPECT_FALSE(state().ocupado);
+    EXPECT_TRUE(state().modoTabla);
+    EXPECT_EQ(state().p.a, 5.0);
+    EXPECT_EQ(state().p.c, 1.0);
+    EXPECT_EQ(state().p.t0, 0.0);
+    EXPECT_EQ(state().npuntos, 0);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(StartUp, NothingIsDrawnButTheBackground)
+{
+    auto* graph = find<QWidget>("graf");
+    QImage image = graph->grab().toImage();
+    // Only the light green background and the black line at t = 0.
+    for (int y = 0; y < image.height(); y += 7)
+        for (int x = 0; x < image.width(); x += 3) {
+            const QColor c = image.pixelColor(x, y);
+            EXPECT_TRUE(c == QColor(0, 255, 0) || c == QColor(Qt::black)) << x << "," << y;
+        }
+}
+
+struct Place {
+    const char* name;
+    int left, top, width, height;
+};
+
+class ControlPlaces : public StartUp, public ::testing::WithParamInterface<Place> {};
+
+// Twips at 96 dpi: 15 to the pixel.
+TEST_P(ControlPlaces, MatchTheDescription)
+{
+    const Place p = GetParam();
+    const QRect expected(qRound(p.left / 15.0), qRound(p.top / 15.0), qRound(p.width / 15.0),
+                         qRound(p.height / 15.0));
+    EXPECT_EQ(find(p.name)->geometry(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Window, ControlPlaces,
+    ::testing::Values(Place{"graf", 600, 240, 4800, 4000}, Place{"funcion", 6120, 120, 1935, 1095},
+                      Place{"Lval", 6360, 2640, 4185, 345}, Place{"CSCR", 6360, 3120, 4215, 135},
+                      Place{"Label5", 5520, 5640, 5055, 255}, Place{"paso4", 0, 6240, 1095, 375},
+                      Place{"Text1", 3840, 5160, 1215, 375}, Place{"Check3", 5520, 3720, 255, 495},
+                      Place{"label10", 5520, 6120, 5055, 375}, Place{"Recuperar", 9000, 840, 1455, 375},
+                      Place{"Label11", 1200, 120, 495, 495}, Place{"Final", 0, 120, 495, 255}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StartUp, DataTableRowsAndTheTallerCell)
+{
+    EXPECT_EQ(form->size(), QSize(724, 691));
+    EXPECT_EQ(xv(0)->geometry(), QRect(24, 48, 129, 25));
+    EXPECT_EQ(xv(2)->geometry().height(), 27);
+    EXPECT_EQ(yv(2)->geometry().height(), 25);
+    EXPECT_EQ(yv(19)->geometry(), QRect(176, 656, 161, 25));
+}
+
+TEST_F(StartUp, PicturesHaveTheirSizes)
+{
+    const std::pair<const char*, QSize> pictures[] = {
+        {"funcion", {125, 68}}, {"Picture1", {31, 36}}, {"Picture2", {31, 29}}, {"Picture3", {37, 35}}};
+    for (const auto& [name, size] : pictures)
+        EXPECT_EQ(find<QLabel>(name)->pixmap().size(), size) << name;
+}
+
+TEST_F(StartUp, TabOrderRunsThroughTheTableInRowOrder)
+{
+    // Command5 leads into the t column, which leads into the y column.
+    EXPECT_EQ(find("Command5")->nextInFocusChain(), xv(0));
+    EXPECT_EQ(xv(19)->nextInFocusChain(), yv(0));
+    EXPECT_EQ(yv(19)->nextInFocusChain(), find("Label11"));
+}
+
+TEST_F(StartUp, SpokenNamesForControlsWithoutText)
+{
+    EXPECT_EQ(find("Cval")->accessibleName(), "Valor de c");
+    EXPECT_EQ(find("CSCR")->accessibleName(), "Barra de c");
+    EXPECT_EQ(find("Check2")->accessibleName(), "Fijar parámetro c");
+    EXPECT_EQ(find("Check2")->toolTip(), "Fijar parámetro c");
+    EXPECT_EQ(xv(2)->accessibleName(), "t de la fila 3");
+    EXPECT_TRUE(find("paso")->accessibleName().isEmpty()); // its caption speaks for it
+    EXPECT_TRUE(find("Check2")->accessibleDescription().isEmpty());
+}
+
+TEST_F(StartUp, ScrollBarsMoveOnePositionAndReportOnlyChanges)
+{
+    auto* bar = find<ScrollBar>("TSCR");
+    QSignalSpy changes(bar, &QScrollBar::valueChanged);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(bar->value(), 1);
+    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_EQ(changes.count(), 2);
+    bar->setPosition(0);
+    EXPECT_EQ(changes.count(), 2); // same position: no change event
+    EXPECT_THROW(bar->setPosition(101), NumericError);
+    EXPECT_THROW(bar->setPosition(-101), NumericError);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_FALSE(bar->hasTracking());
+}
+
+TEST_F(StartUp, ResizingMovesNothing)
+{
+    const QRect before = find("Command5")->geometry();
+    form->resize(300, 200);
+    EXPECT_EQ(find("Command5")->geometry(), before);
+}
+
+} // namespace

@@ -1,0 +1,104 @@
+#include "window_fixture.h"
+
+#include <QPushButton>
+#include <QTest>
+
+LocaleGuard::LocaleGuard(const char* name)
+{
+    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        saved.emplace_back(variable, qEnvironmentVariableIsSet(variable)
+                                         ? std::optional(qgetenv(variable))
+                                         : std::nullopt);
+        qunsetenv(variable);
+    }
+    if (name)
+        qputenv("LC_ALL", name);
+}
+
+LocaleGuard::~LocaleGuard()
+{
+    for (const auto& [variable, value] : saved) {
+        if (value)
+            qputenv(variable, *value);
+        else
+            qunsetenv(variable);
+    }
+}
+
+void WindowTest::SetUp()
+{
+    form = std::make_unique<ajuste::Form1>();
+    form->setMessenger([this](const QString& text) {
+        messages.push_back({text, form->state()});
+        if (onMessage)
+            onMessage();
+    });
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+}
+
+void WindowTest::TearDown()
+{
+    form.reset();
+}
+
+namespace {
+
+QLineEdit* cell(const ajuste::Form1& form, const char* column, int row)
+{
+    for (QLineEdit* box : form.findChildren<QLineEdit*>(column))
+        if (box->property("index").toInt() == row)
+            return box;
+    ADD_FAILURE() << "no cell " << column << "(" << row << ")";
+    return nullptr;
+}
+
+} // namespace
+
+QLineEdit* WindowTest::xv(int row) const
+{
+    return cell(*form, "xv", row);
+}
+
+QLineEdit* WindowTest::yv(int row) const
+{
+    return cell(*form, "yv", row);
+}
+
+QColor WindowTest::background(QWidget* box) const
+{
+    return box->palette().color(QPalette::Base);
+}
+
+QString WindowTest::messageTexts() const
+{
+    QStringList texts;
+    for (const Message& m : messages)
+        texts << m.text;
+    return texts.join(" | ");
+}
+
+void WindowTest::typeInto(QLineEdit* box, const QString& text) const
+{
+    box->setFocus();
+    QTest::keyClicks(box, text);
+}
+
+void WindowTest::fillRow(int row, const QString& t, const QString& y) const
+{
+    typeInto(xv(row), t);
+    typeInto(yv(row), y);
+}
+
+void WindowTest::click(const char* name) const
+{
+    QWidget* w = find(name);
+    ASSERT_TRUE(w && w->isVisible()) << name << " is not there to click";
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+
+void WindowTest::enterGraphView()
+{
+    click("Command5");
+    ASSERT_FALSE(state().modoTabla) << messageTexts().toStdString();
+}

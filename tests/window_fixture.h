@@ -1,0 +1,64 @@
+#pragma once
+
+#include "window/form1.h"
+
+#include <QLineEdit>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+// Sets the locale the window will read, and puts the environment back.
+class LocaleGuard {
+public:
+    explicit LocaleGuard(const char* name);
+    ~LocaleGuard();
+    LocaleGuard(const LocaleGuard&) = delete;
+    LocaleGuard& operator=(const LocaleGuard&) = delete;
+
+private:
+    std::vector<std::pair<const char*, std::optional<QByteArray>>> saved;
+};
+
+// A shown Form1 whose messages are recorded, each with the window's state
+// at the moment it was shown.
+class WindowTest : public ::testing::Test {
+protected:
+    struct Message {
+        QString text;
+        ajuste::WindowState state;
+    };
+
+    explicit WindowTest(const char* locale = "es_ES.UTF-8") : locale(locale) {}
+
+    void SetUp() override;
+    void TearDown() override;
+
+    template <class T = QWidget>
+    T* find(const char* name) const
+    {
+        T* w = form->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QLineEdit* xv(int row) const;
+    QLineEdit* yv(int row) const;
+    QWidget* graf() const { return find("graf"); }
+    QColor background(QWidget* box) const;
+    QString messageTexts() const;
+
+    void typeInto(QLineEdit* box, const QString& text) const; // key by key
+    void fillRow(int row, const QString& t, const QString& y) const;
+    void click(const char* name) const;
+    void enterGraphView(); // with the rows typed so far
+
+    const ajuste::WindowState& state() const { return form->state(); }
+
+    LocaleGuard locale;
+    std::unique_ptr<ajuste::Form1> form;
+    std::vector<Message> messages;
+    std::function<void()> onMessage; // runs inside the message, when set
+};
