@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 LocaleGuard::LocaleGuard(const char* name)
@@ -95,6 +96,43 @@ void WindowTest::click(const char* name) const
     QWidget* w = find(name);
     ASSERT_TRUE(w && w->isVisible()) << name << " is not there to click";
     QTest::mouseClick(w, Qt::LeftButton);
+}
+
+namespace {
+
+const char* const kAlwaysVisible[] = {"Command5", "Command1", "Recuperar", "funcion"};
+const char* const kGraphView[] = {"inicio", "Final", "Minimo", "maximo", "graf", "paso", "paso3", "paso4",
+                                  "Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7",
+                                  "Label8", "label9", "label10", "Text1", "Label14", "Check1", "Check2",
+                                  "Check3", "LSCR", "Lval", "CSCR", "Cval", "TSCR", "Tval", "Para",
+                                  "Picture1", "Picture2", "Picture3"};
+
+void expectView(const ajuste::Form1& form, bool table)
+{
+    auto shown = [&](QWidget* w) { return w && w->isVisibleTo(&form); };
+    for (const char* name : kAlwaysVisible)
+        EXPECT_TRUE(shown(form.findChild<QWidget*>(name))) << name;
+    for (const char* name : kGraphView)
+        EXPECT_EQ(shown(form.findChild<QWidget*>(name)), !table) << name;
+    for (const char* name : {"Label11", "Label12"})
+        EXPECT_EQ(shown(form.findChild<QWidget*>(name)), table) << name;
+    for (QWidget* cell : form.findChildren<QLineEdit*>(QRegularExpression("^[xy]v$")))
+        EXPECT_EQ(shown(cell), table) << cell->accessibleName().toStdString();
+    const auto* command5 = form.findChild<QPushButton*>("Command5");
+    EXPECT_EQ(command5->text(), table ? "Gráfica" : "Tabla");
+    EXPECT_EQ(form.state().modoTabla, table);
+}
+
+} // namespace
+
+void WindowTest::expectTableView() const
+{
+    expectView(*form, true);
+}
+
+void WindowTest::expectGraphView() const
+{
+    expectView(*form, false);
 }
 
 void WindowTest::enterGraphView()

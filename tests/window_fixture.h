@@ -8,8 +8,14 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <optional>
 #include <vector>
+
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // Sets the locale the window will read, and puts the environment back.
 class LocaleGuard {
@@ -54,6 +60,9 @@ protected:
     void fillRow(int row, const QString& t, const QString& y) const;
     void click(const char* name) const;
     void enterGraphView(); // with the rows typed so far
+    // Exactly one view's controls shown, and the always-visible ones.
+    void expectTableView() const;
+    void expectGraphView() const;
 
     const ajuste::WindowState& state() const { return form->state(); }
 

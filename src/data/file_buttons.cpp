@@ -22,10 +22,12 @@ void Form1::guardar()
         rows.push_back({table.xv[k]->text().toStdString(), table.yv[k]->text().toStdString()});
     const std::string bytes = formatDataFile(rows);
 
+    // The explicit flush matters: commit() can take a short write on a
+    // full disk for success.
     QSaveFile file(texts::kDataFileName);
     const bool saved = file.open(QIODevice::WriteOnly) &&
                        file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) &&
-                       file.commit();
+                       file.flush() && file.commit();
     if (!saved)
         message(texts::kCannotSave);
 }

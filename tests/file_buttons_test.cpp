@@ -1,0 +1,265 @@
+#include "window_fixture.h"
+
+#include "fitting/descent.h"
+#include "near.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace ajuste;
+
+namespace {
+
+// Each test works in a folder of its own, the current one while it runs.
+class DataFile : public WindowTest {
+protected:
+    using WindowTest::WindowTest;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        WindowTest::SetUp();
+    }
+    void TearDown() override
+    {
+        WindowTest::TearDown();
+        QDir::setCurrent(previous);
+    }
+
+    QByteArray fileBytes() const
+    {
+        QFile file("datos.txt");
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    }
+    void writeFile(const QByteArray& bytes) const
+    {
+        QFile file("datos.txt");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QStringList tableTexts() const
+    {
+        QStringList texts;
+        for (int row = 0; row < kRows; ++row)
+            texts << xv(row)->text() << yv(row)->text();
+        return texts;
+    }
+
+    QTemporaryDir folder;
+    QString previous;
+};
+
+TEST_F(DataFile, EmptyTableSavesTheCountAlone)
+{
+    click("Command1");
+    EXPECT_EQ(fileBytes(), QByteArray(" 0 \r\n"));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(DataFile, SavesNormalisedCellsOfTheCapturedRowsOnly)
+{
+    fillRow(0, "1", "2,50");
+    fillRow(1, "3", "7,25");
+    fillRow(3, "9", "9"); // after the empty row: not saved
+    click("Command1");
+    EXPECT_EQ(fileBytes(), QByteArray(" 2 \r\n1\r\n2,5\r\n3\r\n7,25\r\n"));
+    EXPECT_EQ(yv(0)->text(), "2,5");
+}
+
+TEST_F(DataFile, FullTableIsFortyOneLines)
+{
+    for (int row = 0; row < kRows; ++row)
+        fillRow(row, QString::number(row), "1");
+    click("Command1");
+    const QByteArray bytes = fileBytes();
+    EXPECT_EQ(bytes.count("\r\n"), 41);
+    EXPECT_TRUE(bytes.startsWith(" 20 \r\n0\r\n1\r\n"));
+}
+
+TEST_F(DataFile, LoadingEmptiesTheRowsPastTheCount)
+{
+    for (int row : {0, 1, 2, 4})
+        fillRow(row, QString::number(row), "1");
+    click("Command1");
+    EXPECT_TRUE(fileBytes().startsWith(" 3 \r\n"));
+    click("Recuperar");
+    EXPECT_TRUE(xv(4)->text().isEmpty() && yv(4)->text().isEmpty());
+    EXPECT_EQ(xv(2)->text(), "2");
+    EXPECT_EQ(state().npuntos, 3);
+}
+
+struct CountLine {
+    const char* name;
+    const char* line;
+    int rows;
+};
+
+class CountLines : public DataFile, public ::testing::WithParamInterface<CountLine> {};
+
+TEST_P(CountLines, ReadWithThePeriodWhateverTheLocale)
+{
+    for (int row = 0; row < kRows; ++row)
+        fillRow(row, "8", "8");
+    writeFile(QByteArray(GetParam().line) + "\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n");
+    click("Recuperar");
+    EXPECT_TRUE(messages.empty()) << messageTexts().toStdString();
+    for (int row = 0; row < kRows; ++row)
+        EXPECT_EQ(xv(row)->text().isEmpty(), row >= GetParam().rows) << row;
+    EXPECT_EQ(state().npuntos, GetParam().rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CountLines,
+                         ::testing::Values(CountLine{"blanks", " 3 ", 3}, CountLine{"text_after", "3abc", 3},
+                                           CountLine{"half_down", "2.5", 2}, CountLine{"half_up", "3.5", 4},
+                                           CountLine{"no_digits", "nada", 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct RoundTrip {
+    const char* locale;
+    const char* t;
+    const char* y;
+};
+
+class RoundTrips : public DataFile, public ::testing::WithParamInterface<RoundTrip> {
+protected:
+    RoundTrips() : DataFile(GetParam().locale) {}
+};
+
+TEST_P(RoundTrips, BringBackTheSameTable)
+{
+    fillRow(0, GetParam().t, GetParam().y);
+    fillRow(1, "-2", "0");
+    click("Command1");
+    const QStringList saved = tableTexts();
+    for (int row = 0; row < 2; ++row) {
+        xv(row)->clear();
+        yv(row)->clear();
+    }
+    click("Recuperar");
+    EXPECT_EQ(tableTexts(), saved);
+    EXPECT_EQ(state().npuntos, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, RoundTrips,
+                         ::testing::Values(RoundTrip{"es_ES.UTF-8", "0,125", "1,5E+20"},
+                                           RoundTrip{"en_US.UTF-8", "0.125", "-3.75"}));
+
+struct BadFile {
+    const char* name;
+    QByteArray bytes;
+    const char* message;
+};
+
+class BadFiles : public DataFile, public ::testing::WithParamInterface<BadFile> {};
+
+TEST_P(BadFiles, AreRefusedWithTheTableLeftAsItWas)
+{
+    fillRow(0, "1", "2");
+    click("Command5"); // captured: one point
+    click("Command5");
+    writeFile(GetParam().bytes);
+    const QStringList before = tableTexts();
+    click("Recuperar");
+    EXPECT_EQ(messageTexts(), GetParam().message);
+    EXPECT_EQ(tableTexts(), before);
+    EXPECT_EQ(state().npuntos, 1);
+    EXPECT_EQ(fileBytes(), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadFiles,
+    ::testing::Values(BadFile{"count_21", " 21 \r\n", "El número de puntos de datos.txt no está entre 0 y 20."},
+                      BadFile{"count_minus_1", " -1 \r\n", "El número de puntos de datos.txt no está entre 0 y 20."},
+                      BadFile{"truncated", " 2 \r\n1\r\n2\r\n3\r\n", "datos.txt tiene menos líneas de las que anuncia."},
+                      BadFile{"binary", QByteArray(" 1 \r\n\0\1\2\r\n", 10), "datos.txt no es un archivo de datos de texto."},
+                      BadFile{"too_large", " 0 \r\n" + QByteArray(1 << 20, '1'),
+                              "datos.txt no es un archivo de datos de texto."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DataFile, MissingFileIsSaidAndChangesNothing)
+{
+    fillRow(0, "1", "2");
+    click("Recuperar");
+    EXPECT_EQ(messageTexts(), "No se encuentra el archivo datos.txt en esta carpeta.");
+    EXPECT_EQ(xv(0)->text(), "1");
+}
+
+// A full disk, made by a file size limit: the write fails midway.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+
+private:
+    rlimit saved{};
+};
+
+TEST_F(DataFile, FailedWriteKeepsThePreviousFile)
+{
+    writeFile(" 1 \r\n4\r\n5\r\n");
+    for (int row = 0; row < kRows; ++row)
+        fillRow(row, QString::number(row), "1,5");
+    {
+        FileSizeLimit full(20);
+        click("Command1");
+    }
+    EXPECT_EQ(messageTexts(), "No se pudo guardar datos.txt: el archivo anterior sigue intacto.");
+    EXPECT_EQ(fileBytes(), QByteArray(" 1 \r\n4\r\n5\r\n"));
+    EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{"datos.txt"}); // no temporary left behind
+    EXPECT_EQ(xv(19)->text(), "19");
+}
+
+TEST_F(DataFile, FolderWhereNothingCanBeCreated)
+{
+    fillRow(0, "1", "2");
+    QDir::setCurrent("/proc"); // not even root may create files here
+    click("Command1");
+    click("Recuperar");
+    QDir::setCurrent(folder.path());
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(xv(0)->text(), "1");
+}
+
+TEST_F(DataFile, LoadingInTheGraphViewFitsTheLoadedPoints)
+{
+    fillRow(0, "0", "1");
+    enterGraphView();
+    writeFile(" 2 \r\n0\r\n4\r\n1\r\n10\r\n");
+    click("Recuperar");
+    EXPECT_EQ(state().npuntos, 2);
+    EXPECT_EQ(state().ymedia, 7.0);
+    // The redraw evaluated the loaded points: the documented figures for (0;4), (1;10).
+    EXPECT_TRUE(near12(state().sums.errorCuad, 13.8982196274));
+    click("paso");
+    EXPECT_TRUE(near12(state().p.a, 4.97847507558));
+    EXPECT_TRUE(near12(state().p.c, 0.902375377899));
+    EXPECT_TRUE(near12(state().p.t0, 0.107624622101));
+}
+
+TEST_F(DataFile, EmptyFileInTheGraphViewLeavesItUsable)
+{
+    fillRow(0, "0", "4");
+    enterGraphView();
+    writeFile(" 0 \r\n");
+    click("Recuperar");
+    EXPECT_EQ(state().npuntos, 0);
+    EXPECT_FALSE(state().ocupado);
+    click("paso"); // no points to fit: the step ends in the recovery
+    EXPECT_EQ(messageTexts(), "Desbordamiento");
+    EXPECT_FALSE(state().ocupado);
+}
+
+} // namespace
