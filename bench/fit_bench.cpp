@@ -1,2 +1,101 @@
+#include "fitting/descent.h"
+#include "window/form1.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
 #include <benchmark/benchmark.h>
-BENCHMARK_MAIN();
+
+#include <cmath>
+#include <vector>
+
+using namespace ajuste;
+
+namespace {
+
+// Twenty points near 5·e^(0.3t), a little noisy.
+struct Data {
+    std::vector<double> t, y;
+    Data()
+    {
+        for (int i = 0; i < 20; ++i) {
+            t.push_back(i * 0.5 - 2);
+            y.push_back(5 * std::exp(0.3 * t.back()) + 0.1 * std::sin(i * 7.0));
+        }
+    }
+};
+
+void Evaluation(benchmark::State& state)
+{
+    const Data data;
+    for (auto _ : state) {
+        Sums s;
+        addPointSums(s, {5, 0.3, 0}, {}, data.t, data.y);
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(Evaluation);
+
+// "10000 pasos" on 20 points, with a step small enough that it never stops.
+void TenThousandSteps(benchmark::State& state)
+{
+    const Data data;
+    for (auto _ : state) {
+        Params p{4, 0.25, 0};
+        Sums s;
+        const bool stopped = runBatch(p, s, {}, data.t, data.y, 1e300, 1e-7, 10000);
+        benchmark::DoNotOptimize(stopped);
+        benchmark::DoNotOptimize(p);
+    }
+}
+BENCHMARK(TenThousandSteps)->Unit(benchmark::kMillisecond);
+
+// The floor for the batch above: one exponential per point per pass.
+void TwoHundredThousandExps(benchmark::State& state)
+{
+    const Data data;
+    for (auto _ : state) {
+        double sum = 0;
+        for (int pass = 0; pass < 10000; ++pass)
+            for (double t : data.t)
+                sum += std::exp(0.25 * t + pass * 1e-9);
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(TwoHundredThousandExps)->Unit(benchmark::kMillisecond);
+
+// A click on the graph: clear, curve, points and the evaluation with its read-outs.
+void FullRedraw(benchmark::State& state)
+{
+    Form1 form;
+    form.setMessenger([](const QString&) {});
+    const Data data;
+    auto cells = form.findChildren<QLineEdit*>("xv");
+    auto values = form.findChildren<QLineEdit*>("yv");
+    for (int i = 0; i < 20; ++i) {
+        cells[i]->setText(QString::number(data.t[i]).replace('.', ','));
+        values[i]->setText(QString::number(data.y[i]).replace('.', ','));
+    }
+    form.show();
+    QTest::mouseClick(form.findChild<QPushButton*>("Command5"), Qt::LeftButton);
+    QWidget* graf = form.findChild<QWidget*>("graf");
+    for (auto _ : state)
+        QTest::mouseClick(graf, Qt::LeftButton);
+}
+BENCHMARK(FullRedraw)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LC_ALL", "es_ES.UTF-8");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
