@@ -53,6 +53,7 @@ private:
         return true;
     }
 
+    // Digits, with grouping characters skipped before the decimal separator.
     void scanMantissa()
     {
         bool fraction = false;
@@ -69,11 +70,10 @@ private:
                     ++leadingMagnitude_;
                 else if (fraction && !significant)
                     --leadingMagnitude_;
-            } else if (!fraction && take(format_.group)) {
             } else if (!fraction && take(format_.decimal)) {
                 fraction = true;
                 plain_ += '.';
-            } else {
+            } else if (fraction || !take(format_.group)) {
                 break;
             }
         }

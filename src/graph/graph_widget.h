@@ -22,7 +22,6 @@ public:
     void setPoint(double x, double y, const QColor& colour);
 
     const QImage& image() const { return image_; }
-    QPoint toPixel(double x, double y) const;
 
 signals:
     void clicked();
@@ -33,6 +32,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QPoint toPixel(double x, double y) const; // top left of the dot
+
     double scale_;
     QImage image_;
     QColor background_{Qt::white};

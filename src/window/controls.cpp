@@ -2,7 +2,6 @@
 
 #include "graph/graph_widget.h"
 #include "window/form1.h"
-#include "window/palette.h"
 #include "window/pictures.h"
 #include "window/scroll_bar.h"
 

@@ -166,9 +166,7 @@ void Form1::Form_Load()
     fit.L.bar->setPosition(-50);
     s.p.t0 = 0.0;
     s.ymax = 10.0;
-    for (const auto& group : graphGroups)
-        for (QWidget* w : group)
-            w->hide();
+    showGroups(0, 10, false);
     s.ocupado = false;
 }
 

@@ -94,6 +94,7 @@ private:
     void Command5_Click();
     void showGraphControls(int lastGroup);
     void showTableView();
+    void showGroups(int first, int last, bool shown);
     void desbord();
     bool recovering(const std::function<void()>& work);
 

@@ -29,28 +29,28 @@ void Form1::Command5_Click()
 void Form1::showGraphControls(int lastGroup)
 {
     Command5->setText(texts::kTableButton);
-    for (int g = 0; g < 6; ++g)
-        for (QWidget* w : graphGroups[g])
-            w->show();
+    showGroups(0, 6, true);
     for (QWidget* w : table.all)
         w->hide();
-    for (int g = 6; g < lastGroup; ++g)
-        for (QWidget* w : graphGroups[g])
-            w->show();
+    showGroups(6, lastGroup, true);
 }
 
 void Form1::showTableView()
 {
     s.modoTabla = true;
     Command5->setText(texts::kGraphButton);
-    for (int g = 0; g < 6; ++g)
-        for (QWidget* w : graphGroups[g])
-            w->hide();
+    showGroups(0, 6, false);
     for (QWidget* w : table.all)
         w->show();
-    for (int g = 6; g < 10; ++g)
+    showGroups(6, 10, false);
+}
+
+// Groups first … last − 1 of the graph-view controls, in their order.
+void Form1::showGroups(int first, int last, bool shown)
+{
+    for (int g = first; g < last; ++g)
         for (QWidget* w : graphGroups[g])
-            w->hide();
+            w->setVisible(shown);
 }
 
 } // namespace ajuste

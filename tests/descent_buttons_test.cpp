@@ -1,0 +1,210 @@
+#include "window_fixture.h"
+
+#include "near.h"
+#include "window/scroll_bar.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QTest>
+
+#include <tuple>
+
+using namespace ajuste;
+
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kMagenta(128, 0, 128);
+
+class Descent : public WindowTest {
+protected:
+    // a = 5, c = 1, t0 = 0 over (0; 4) and (1; 10) unless told otherwise.
+    void enterWith(std::initializer_list<std::pair<const char*, const char*>> points = {{"0", "4"}, {"1", "10"}})
+    {
+        int row = 0;
+        for (const auto& [t, y] : points)
+            fillRow(row++, t, y);
+        enterGraphView();
+    }
+    void setStep(const char* typed)
+    {
+        find<QLineEdit>("Text1")->clear();
+        typeInto(find<QLineEdit>("Text1"), typed);
+    }
+    QString shown(double x) const { return QString::fromStdString(toText(x, form->numberFormat())); }
+    QString textOf(const char* name) const
+    {
+        auto* label = form->findChild<QLabel*>(name);
+        return label ? label->text() : find<QLineEdit>(name)->text();
+    }
+    int position(const char* bar) const { return find<ScrollBar>(bar)->value(); }
+    QColor label10() const { return background(find("label10")); }
+};
+
+TEST_F(Descent, OneStepShowsTheWorkedSumsAndMovesAgainstThem)
+{
+    enterWith();
+    click("paso");
+
+    // Worked values for (0; 4), (1; 10) at a = 5, c = 1, t0 = 0, ymedia = 7.
+    const std::tuple<const char*, double Sums::*, double> readOuts[] = {
+        {"Label6", &Sums::derL, 21.5249244201},
+        {"Label7", &Sums::derC, 97.6246221006},
+        {"Label8", &Sums::derT, -107.624622101},
+        {"label9", &Sums::errorCuad, 13.8982196274},
+    };
+    for (const auto& [control, sum, expected] : readOuts) {
+        EXPECT_TRUE(near12(state().sums.*sum, expected)) << control;
+        EXPECT_EQ(textOf(control), shown(state().sums.*sum)) << control;
+    }
+    EXPECT_TRUE(textOf("label9").startsWith("13,89821962736"));
+    EXPECT_TRUE(near12(toNumber(textOf("label10").toStdString(), form->numberFormat()), 37.6588060918));
+    EXPECT_EQ(label10(), kWhite);
+
+    EXPECT_TRUE(near12(state().p.a, 4.97847507558));
+    EXPECT_TRUE(near12(state().p.c, 0.902375377899));
+    EXPECT_TRUE(near12(state().p.t0, 0.107624622101));
+    const Params& p = state().p;
+    EXPECT_EQ(QStringList({textOf("Lval"), textOf("Cval"), textOf("Tval")}),
+              QStringList({shown(p.a), shown(p.c), shown(p.t0)}));
+    EXPECT_EQ(QList<int>({position("LSCR"), position("CSCR"), position("TSCR")}), QList<int>({-50, 9, 1}));
+}
+
+TEST_F(Descent, HundredStepsAfterAGrowingStepStopBeforeTheirFirstUpdate)
+{
+    enterWith();
+    setStep("0,01");
+    click("paso");
+    const Params after = state().p;
+    click("paso3");
+
+    EXPECT_TRUE(state().p.a == after.a && state().p.c == after.c && state().p.t0 == after.t0);
+    EXPECT_EQ(label10(), kMagenta);
+    // Error at a = 4,78475…, c = 0,02375…, t0 = 1,07624…, by hand.
+    EXPECT_TRUE(near12(state().sums.errorCuad, 27.7300753702));
+    EXPECT_EQ(textOf("label9"), shown(state().sums.errorCuad));
+}
+
+TEST_F(Descent, TenThousandStepsWithFallingErrorApplyEveryUpdate)
+{
+    enterWith();
+    setStep("0,00002");
+    click("paso4");
+
+    // The same 10000 passes in double precision outside the program; a pass
+    // more or less would differ from the seventh digit on.
+    EXPECT_NEAR(state().p.a, 4.949108583722893, 1e-10);
+    EXPECT_NEAR(state().p.c, 0.9144128576127817, 1e-10);
+    EXPECT_NEAR(state().p.t0, 0.23094252990991473, 1e-10);
+    // The read-outs are those of the last pass, before its update.
+    EXPECT_NEAR(state().sums.errorCuad, 5.036076479822956e-05, 1e-13);
+    EXPECT_EQ(textOf("label9"), shown(state().sums.errorCuad));
+    EXPECT_EQ(label10(), kWhite);
+    EXPECT_EQ(position("LSCR"), -51);
+    EXPECT_TRUE(messages.empty()) << messageTexts().toStdString();
+}
+
+TEST_F(Descent, BatchEndingBeyondTheCBarRecoversAfterWritingWhatCameBefore)
+{
+    enterWith();
+    setStep("0,1");
+    QStringList boxes;
+    std::pair<int, int> bars;
+    onMessage = [&] {
+        boxes = {textOf("Lval"), textOf("Cval"), textOf("Tval")};
+        bars = {position("LSCR"), position("CSCR")};
+    };
+    click("paso3");
+
+    ASSERT_EQ(messageTexts(), "Desbordamiento");
+    // One update with the worked sums, then the error grows and the batch
+    // stops: c = 1 − 0,1 · 97,62… lies beyond −6,05.
+    const Params& p = messages[0].state.p;
+    EXPECT_TRUE(near12(p.a, 2.84750755799));
+    EXPECT_TRUE(near12(p.c, -8.76246221006));
+    EXPECT_EQ(boxes, QStringList({shown(p.a), shown(p.c), "0"}));
+    EXPECT_EQ(bars, std::pair(-72, 10));
+}
+
+TEST_F(Descent, FixedCStaysAndShowsAZeroDerivative)
+{
+    enterWith();
+    QTest::mouseClick(find("Check2"), Qt::LeftButton);
+    ASSERT_EQ(find<QCheckBox>("Check2")->checkState(), Qt::Checked);
+    click("paso");
+
+    EXPECT_EQ(state().p.c, 1.0);
+    EXPECT_EQ(textOf("Label7"), "0");
+    EXPECT_TRUE(near12(state().p.a, 4.97847507558));
+    EXPECT_TRUE(near12(state().p.t0, 0.107624622101));
+}
+
+struct StepSize {
+    const char* name;
+    const char* typed;
+    const char* shown; // empty: the step ends in the recovery
+    double a, t0;
+};
+
+class StepSizes : public Descent, public ::testing::WithParamInterface<StepSize> {};
+
+// One point (0; 5,1) at a = 5, c = 1, t0 = 0: derL = −0,2, derC = 0 and
+// derT = 1, so a step takes a to 5 + 0,2·h and t0 to −h.
+TEST_P(StepSizes, AreReadInTheUsersNotation)
+{
+    const StepSize s = GetParam();
+    enterWith({{"0", "5,1"}});
+    setStep(s.typed);
+    find<QLineEdit>("Lval")->setText("5,00");
+    click("paso");
+
+    if (!*s.shown) {
+        EXPECT_EQ(messageTexts(), "Desbordamiento");
+        EXPECT_EQ(textOf("Text1"), s.typed);
+        return;
+    }
+    EXPECT_TRUE(messages.empty()) << messageTexts().toStdString();
+    EXPECT_EQ(textOf("Text1"), s.shown);
+    EXPECT_TRUE(near12(state().p.a, s.a));
+    EXPECT_EQ(state().p.c, 1.0);
+    EXPECT_NEAR(state().p.t0, s.t0, 1e-12);
+    EXPECT_EQ(textOf("Lval"), shown(state().p.a));
+    EXPECT_EQ(textOf("label9"), shown(state().sums.errorCuad));
+}
+
+INSTANTIATE_TEST_SUITE_P(Spanish, StepSizes,
+                         ::testing::Values(StepSize{"zero", "0", "0", 5, 0},
+                                           StepSize{"no_leading_digit", ",5", "0,5", 5.1, -0.5},
+                                           StepSize{"period_groups_digits", "0.001", "1", 5.2, -1},
+                                           StepSize{"empty", "", "", 0, 0},
+                                           StepSize{"letters", "abc", "", 0, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Descent, PressesWhileBusyDoNothingAtAll)
+{
+    enterWith();
+    setStep("0,01");
+    click("paso");
+    click("paso"); // the error has grown since the first step
+    ASSERT_EQ(label10(), kMagenta);
+    setStep("abc");
+
+    onMessage = [&] {
+        ASSERT_TRUE(state().ocupado);
+        const WindowState before = state();
+        const QString readOut = textOf("label10");
+        find<QLineEdit>("Text1")->setText("0,0010"); // a run would show it as 0,001
+        for (const char* button : {"paso", "paso3", "paso4"})
+            QTest::mouseClick(find(button), Qt::LeftButton);
+        EXPECT_EQ(state().p.a, before.p.a);
+        EXPECT_EQ(state().p.c, before.p.c);
+        EXPECT_EQ(state().errorAnt, before.errorAnt);
+        EXPECT_EQ(textOf("Text1"), "0,0010");
+        EXPECT_EQ(textOf("label10"), readOut);
+        EXPECT_EQ(label10(), kMagenta);
+    };
+    click("paso");
+    EXPECT_EQ(messageTexts(), "Desbordamiento");
+}
+
+} // namespace

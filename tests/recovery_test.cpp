@@ -1,0 +1,134 @@
+#include "window_fixture.h"
+
+#include "near.h"
+#include "window/scroll_bar.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace ajuste;
+
+namespace {
+
+const QColor kMagenta(128, 0, 128);
+
+// Graph view with (0; 4) and (1; 10) at a = 5, c = 1, t0 = 0.
+class Recovery : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        fillRow(0, "0", "4");
+        fillRow(1, "1", "10");
+        enterGraphView();
+    }
+
+    void setStep(const char* typed)
+    {
+        find<QLineEdit>("Text1")->clear();
+        typeInto(find<QLineEdit>("Text1"), typed);
+    }
+    QString textOf(const char* name) const { return find<QLineEdit>(name)->text(); }
+    int position(const char* bar) const { return find<ScrollBar>(bar)->value(); }
+};
+
+TEST_F(Recovery, ShowsTheMessageThenResetsTheParametersAndTheirControls)
+{
+    setStep("0,1"); // one update with the worked sums takes c far below −6
+    click("paso4");
+
+    ASSERT_EQ(messageTexts(), "Desbordamiento");
+    const WindowState& during = messages[0].state;
+    EXPECT_TRUE(during.ocupado);
+    EXPECT_TRUE(near12(during.p.c, -8.76246221006));
+    EXPECT_TRUE(near12(during.p.t0, 10.7624622101));
+
+    EXPECT_TRUE(state().p.a == 5.0 && state().p.c == 1.0 && state().p.t0 == 0.0);
+    EXPECT_EQ(QStringList({textOf("Lval"), textOf("Cval"), textOf("Tval")}), QStringList({"5", "1", "0"}));
+    EXPECT_EQ(QList<int>({position("LSCR"), position("CSCR"), position("TSCR")}), QList<int>({-50, 10, 0}));
+    EXPECT_FALSE(state().ocupado);
+    EXPECT_EQ(textOf("Text1"), "0,1");
+    // The sums stay as the error left them; only their read-outs go.
+    EXPECT_EQ(state().sums.errorCuad, during.sums.errorCuad);
+    for (const char* label : {"Label6", "Label7", "Label8"})
+        EXPECT_TRUE(find<QLabel>(label)->text().isEmpty()) << label;
+    EXPECT_TRUE(textOf("label9").isEmpty() && textOf("label10").isEmpty());
+
+    EXPECT_FALSE(state().modoTabla);
+    EXPECT_EQ(find<QPushButton>("Command5")->text(), "Tabla");
+    for (const char* name : {"graf", "paso", "Label14", "CSCR", "Check2"})
+        EXPECT_TRUE(find(name)->isVisible()) << name;
+    EXPECT_FALSE(xv(0)->isVisible());
+    click("Command5");
+    EXPECT_TRUE(state().modoTabla);
+    EXPECT_EQ(yv(1)->text(), "10");
+}
+
+TEST_F(Recovery, BarsAlreadyAtTheirStartRaiseNoChangeEvents)
+{
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    for (const char* bar : {"LSCR", "CSCR", "TSCR"})
+        spies.push_back(std::make_unique<QSignalSpy>(find<ScrollBar>(bar), &QScrollBar::valueChanged));
+    setStep("abc");
+    click("paso");
+
+    EXPECT_EQ(messageTexts(), "Desbordamiento");
+    for (const auto& spy : spies)
+        EXPECT_EQ(spy->count(), 0);
+}
+
+// The recovery does not evaluate: the next step judges its error against
+// the one evaluated before the failing step, at c = 0,9.
+TEST_F(Recovery, NextStepComparesWithTheErrorBeforeTheFailure)
+{
+    find<ScrollBar>("CSCR")->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    setStep("0,2");
+    click("paso");
+    ASSERT_EQ(messageTexts(), "Desbordamiento");
+    const double leftOver = state().sums.errorCuad;
+    EXPECT_TRUE(near12(leftOver, 6.28087549463)); // by hand at a = 5, c = 0,9, t0 = 0
+
+    setStep("0,001");
+    click("paso");
+    EXPECT_EQ(state().errorAnt, leftOver);
+    EXPECT_TRUE(near12(state().sums.errorCuad, 13.8982196274));
+    EXPECT_EQ(background(find("label10")), kMagenta);
+}
+
+// Letters in Lval and Enter, answered in the real box.
+TEST_F(Recovery, RealMessageBoxSaysDesbordamientoWithAceptarOnly)
+{
+    form->setMessenger(Form1::Messenger{});
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    find<ScrollBar>("CSCR")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+
+    QString text;
+    QStringList buttons;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        icon = box->icon();
+        for (QAbstractButton* button : box->buttons())
+            buttons << button->text();
+        box->accept();
+    });
+    find<QLineEdit>("Lval")->clear();
+    typeInto(find<QLineEdit>("Lval"), "abc");
+    QTest::keyClick(find("Lval"), Qt::Key_Return);
+
+    EXPECT_EQ(text, "Desbordamiento");
+    EXPECT_EQ(buttons, QStringList{"Aceptar"});
+    EXPECT_EQ(icon, QMessageBox::NoIcon);
+    EXPECT_EQ(state().p.c, 1.0);
+    EXPECT_EQ(position("CSCR"), 10);
+}
+
+} // namespace
