@@ -7,9 +7,6 @@ using namespace ajuste;
 
 namespace {
 
-const QColor kWhite(255, 255, 255);
-const QColor kGrey(192, 192, 192);
-
 // Capturing happens on the way to the graph view; Gráfica and back again
 // leaves the table as the capture made it.
 class Capture : public WindowTest {

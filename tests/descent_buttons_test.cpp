@@ -13,9 +13,6 @@ using namespace ajuste;
 
 namespace {
 
-const QColor kWhite(255, 255, 255);
-const QColor kMagenta(128, 0, 128);
-
 class Descent : public WindowTest {
 protected:
     // a = 5, c = 1, t0 = 0 over (0; 4) and (1; 10) unless told otherwise.
@@ -25,17 +22,6 @@ protected:
         for (const auto& [t, y] : points)
             fillRow(row++, t, y);
         enterGraphView();
-    }
-    void setStep(const char* typed)
-    {
-        find<QLineEdit>("Text1")->clear();
-        typeInto(find<QLineEdit>("Text1"), typed);
-    }
-    QString shown(double x) const { return QString::fromStdString(toText(x, form->numberFormat())); }
-    QString textOf(const char* name) const
-    {
-        auto* label = form->findChild<QLabel*>(name);
-        return label ? label->text() : find<QLineEdit>(name)->text();
     }
     int position(const char* bar) const { return find<ScrollBar>(bar)->value(); }
     QColor label10() const { return background(find("label10")); }
@@ -55,7 +41,7 @@ TEST_F(Descent, OneStepShowsTheWorkedSumsAndMovesAgainstThem)
     };
     for (const auto& [control, sum, expected] : readOuts) {
         EXPECT_TRUE(near12(state().sums.*sum, expected)) << control;
-        EXPECT_EQ(textOf(control), shown(state().sums.*sum)) << control;
+        EXPECT_EQ(textOf(control), numberText(state().sums.*sum)) << control;
     }
     EXPECT_TRUE(textOf("label9").startsWith("13,89821962736"));
     EXPECT_TRUE(near12(toNumber(textOf("label10").toStdString(), form->numberFormat()), 37.6588060918));
@@ -66,14 +52,14 @@ TEST_F(Descent, OneStepShowsTheWorkedSumsAndMovesAgainstThem)
     EXPECT_TRUE(near12(state().p.t0, 0.107624622101));
     const Params& p = state().p;
     EXPECT_EQ(QStringList({textOf("Lval"), textOf("Cval"), textOf("Tval")}),
-              QStringList({shown(p.a), shown(p.c), shown(p.t0)}));
+              QStringList({numberText(p.a), numberText(p.c), numberText(p.t0)}));
     EXPECT_EQ(QList<int>({position("LSCR"), position("CSCR"), position("TSCR")}), QList<int>({-50, 9, 1}));
 }
 
 TEST_F(Descent, HundredStepsAfterAGrowingStepStopBeforeTheirFirstUpdate)
 {
     enterWith();
-    setStep("0,01");
+    retype("Text1", "0,01");
     click("paso");
     const Params after = state().p;
     click("paso3");
@@ -82,13 +68,13 @@ TEST_F(Descent, HundredStepsAfterAGrowingStepStopBeforeTheirFirstUpdate)
     EXPECT_EQ(label10(), kMagenta);
     // Error at a = 4,78475…, c = 0,02375…, t0 = 1,07624…, by hand.
     EXPECT_TRUE(near12(state().sums.errorCuad, 27.7300753702));
-    EXPECT_EQ(textOf("label9"), shown(state().sums.errorCuad));
+    EXPECT_EQ(textOf("label9"), numberText(state().sums.errorCuad));
 }
 
 TEST_F(Descent, TenThousandStepsWithFallingErrorApplyEveryUpdate)
 {
     enterWith();
-    setStep("0,00002");
+    retype("Text1", "0,00002");
     click("paso4");
 
     // The same 10000 passes in double precision outside the program; a pass
@@ -98,7 +84,7 @@ TEST_F(Descent, TenThousandStepsWithFallingErrorApplyEveryUpdate)
     EXPECT_NEAR(state().p.t0, 0.23094252990991473, 1e-10);
     // The read-outs are those of the last pass, before its update.
     EXPECT_NEAR(state().sums.errorCuad, 5.036076479822956e-05, 1e-13);
-    EXPECT_EQ(textOf("label9"), shown(state().sums.errorCuad));
+    EXPECT_EQ(textOf("label9"), numberText(state().sums.errorCuad));
     EXPECT_EQ(label10(), kWhite);
     EXPECT_EQ(position("LSCR"), -51);
     EXPECT_TRUE(messages.empty()) << messageTexts().toStdString();
@@ -107,7 +93,7 @@ TEST_F(Descent, TenThousandStepsWithFallingErrorApplyEveryUpdate)
 TEST_F(Descent, BatchEndingBeyondTheCBarRecoversAfterWritingWhatCameBefore)
 {
     enterWith();
-    setStep("0,1");
+    retype("Text1", "0,1");
     QStringList boxes;
     std::pair<int, int> bars;
     onMessage = [&] {
@@ -122,7 +108,7 @@ TEST_F(Descent, BatchEndingBeyondTheCBarRecoversAfterWritingWhatCameBefore)
     const Params& p = messages[0].state.p;
     EXPECT_TRUE(near12(p.a, 2.84750755799));
     EXPECT_TRUE(near12(p.c, -8.76246221006));
-    EXPECT_EQ(boxes, QStringList({shown(p.a), shown(p.c), "0"}));
+    EXPECT_EQ(boxes, QStringList({numberText(p.a), numberText(p.c), "0"}));
     EXPECT_EQ(bars, std::pair(-72, 10));
 }
 
@@ -154,7 +140,7 @@ TEST_P(StepSizes, AreReadInTheUsersNotation)
 {
     const StepSize s = GetParam();
     enterWith({{"0", "5,1"}});
-    setStep(s.typed);
+    retype("Text1", s.typed);
     find<QLineEdit>("Lval")->setText("5,00");
     click("paso");
 
@@ -168,8 +154,8 @@ TEST_P(StepSizes, AreReadInTheUsersNotation)
     EXPECT_TRUE(near12(state().p.a, s.a));
     EXPECT_EQ(state().p.c, 1.0);
     EXPECT_NEAR(state().p.t0, s.t0, 1e-12);
-    EXPECT_EQ(textOf("Lval"), shown(state().p.a));
-    EXPECT_EQ(textOf("label9"), shown(state().sums.errorCuad));
+    EXPECT_EQ(textOf("Lval"), numberText(state().p.a));
+    EXPECT_EQ(textOf("label9"), numberText(state().sums.errorCuad));
 }
 
 INSTANTIATE_TEST_SUITE_P(Spanish, StepSizes,
@@ -183,11 +169,11 @@ INSTANTIATE_TEST_SUITE_P(Spanish, StepSizes,
 TEST_F(Descent, PressesWhileBusyDoNothingAtAll)
 {
     enterWith();
-    setStep("0,01");
+    retype("Text1", "0,01");
     click("paso");
     click("paso"); // the error has grown since the first step
     ASSERT_EQ(label10(), kMagenta);
-    setStep("abc");
+    retype("Text1", "abc");
 
     onMessage = [&] {
         ASSERT_TRUE(state().ocupado);

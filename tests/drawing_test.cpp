@@ -9,10 +9,6 @@ using namespace ajuste;
 
 namespace {
 
-const QColor kRed(128, 0, 0);
-const QColor kBlue(0, 0, 128);
-const QColor kGreen(0, 255, 0);
-
 // At 96 dpi a pixel is 15 twips.
 QPoint pixel(double x, double y)
 {

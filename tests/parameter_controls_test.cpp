@@ -11,35 +11,25 @@ using namespace ajuste;
 
 namespace {
 
-const QColor kWhite(255, 255, 255);
-
 // Graph view with (0; 4) and (1; 10) at a = 5, c = 1, t0 = 0.
 class ParameterControls : public WindowTest {
 protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        fillRow(0, "0", "4");
-        fillRow(1, "1", "10");
-        enterGraphView();
+        enterWorkedExample();
     }
 
-    QString shown(double x) const { return QString::fromStdString(toText(x, form->numberFormat())); }
     QLineEdit* box(const char* name) const { return find<QLineEdit>(name); }
     ScrollBar* bar(const char* name) const { return find<ScrollBar>(name); }
 
-    void typeValue(const char* name, const char* text) const
-    {
-        box(name)->clear();
-        typeInto(box(name), text);
-    }
     void enterValue(const char* name, const char* text) const
     {
-        typeValue(name, text);
+        retype(name, text);
         QTest::keyClick(box(name), Qt::Key_Return);
     }
 
-    void expectEvaluated() const { EXPECT_EQ(box("label9")->text(), shown(state().sums.errorCuad)); }
+    void expectEvaluated() const { EXPECT_EQ(box("label9")->text(), numberText(state().sums.errorCuad)); }
 
     void activate()
     {
@@ -169,7 +159,7 @@ TEST_F(ParameterControls, KeysOtherThanEnterOnlyType)
 TEST_F(ParameterControls, LeavingByAClickRunsBeforeTheClickedControl)
 {
     activate();
-    typeValue("Cval", "1,25");
+    retype("Cval", "1,25");
     QTest::mouseClick(find("paso"), Qt::LeftButton);
 
     EXPECT_TRUE(messages.empty()) << messageTexts().toStdString();
@@ -177,7 +167,7 @@ TEST_F(ParameterControls, LeavingByAClickRunsBeforeTheClickedControl)
     EXPECT_EQ(state().errorAnt, state().sums.errorCuad);
     EXPECT_EQ(background(find("label10")), kWhite);
     EXPECT_LT(state().p.c, 1.25);
-    EXPECT_EQ(box("Cval")->text(), shown(state().p.c));
+    EXPECT_EQ(box("Cval")->text(), numberText(state().p.c));
 }
 
 class FocusToAnotherWindow : public ParameterControls, public ::testing::WithParamInterface<bool> {};
@@ -187,7 +177,7 @@ class FocusToAnotherWindow : public ParameterControls, public ::testing::WithPar
 TEST_P(FocusToAnotherWindow, DoesNotTakeTheValue)
 {
     activate();
-    typeValue("Tval", "abc");
+    retype("Tval", "abc");
     {
         QDialog dialog(GetParam() ? form.get() : nullptr);
         dialog.setModal(GetParam());

@@ -10,9 +10,6 @@ using namespace ajuste;
 
 namespace {
 
-const QColor kMagenta(128, 0, 128);
-const QColor kWhite(255, 255, 255);
-
 class ReadOuts : public WindowTest {
 protected:
     void SetUp() override
@@ -22,17 +19,11 @@ protected:
         fillRow(1, "1", "10");
     }
 
-    QString shown(const char* name) const
-    {
-        if (auto* label = form->findChild<QLabel*>(name))
-            return label->text();
-        return find<QLineEdit>(name)->text();
-    }
     // The read-outs are written with the decimal comma.
     double shownNumber(const char* name) const
     {
         bool ok = false;
-        const double value = QString(shown(name)).replace(',', '.').toDouble(&ok);
+        const double value = textOf(name).replace(',', '.').toDouble(&ok);
         EXPECT_TRUE(ok) << name;
         return value;
     }
@@ -75,7 +66,7 @@ TEST_F(ReadOuts, FixedCGivesZeroDerivative)
     find<QCheckBox>("Check2")->setChecked(true);
     click("graf");
     EXPECT_EQ(state().sums.derC, 0.0);
-    EXPECT_EQ(shown("Label7"), "0");
+    EXPECT_EQ(textOf("Label7"), "0");
     EXPECT_EQ(state().sums.derL, derL);
 }
 

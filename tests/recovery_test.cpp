@@ -15,31 +15,21 @@ using namespace ajuste;
 
 namespace {
 
-const QColor kMagenta(128, 0, 128);
-
 // Graph view with (0; 4) and (1; 10) at a = 5, c = 1, t0 = 0.
 class Recovery : public WindowTest {
 protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        fillRow(0, "0", "4");
-        fillRow(1, "1", "10");
-        enterGraphView();
+        enterWorkedExample();
     }
 
-    void setStep(const char* typed)
-    {
-        find<QLineEdit>("Text1")->clear();
-        typeInto(find<QLineEdit>("Text1"), typed);
-    }
-    QString textOf(const char* name) const { return find<QLineEdit>(name)->text(); }
     int position(const char* bar) const { return find<ScrollBar>(bar)->value(); }
 };
 
 TEST_F(Recovery, ShowsTheMessageThenResetsTheParametersAndTheirControls)
 {
-    setStep("0,1"); // one update with the worked sums takes c far below −6
+    retype("Text1", "0,1"); // one update with the worked sums takes c far below −6
     click("paso4");
 
     ASSERT_EQ(messageTexts(), "Desbordamiento");
@@ -74,7 +64,7 @@ TEST_F(Recovery, BarsAlreadyAtTheirStartRaiseNoChangeEvents)
     std::vector<std::unique_ptr<QSignalSpy>> spies;
     for (const char* bar : {"LSCR", "CSCR", "TSCR"})
         spies.push_back(std::make_unique<QSignalSpy>(find<ScrollBar>(bar), &QScrollBar::valueChanged));
-    setStep("abc");
+    retype("Text1", "abc");
     click("paso");
 
     EXPECT_EQ(messageTexts(), "Desbordamiento");
@@ -87,13 +77,13 @@ TEST_F(Recovery, BarsAlreadyAtTheirStartRaiseNoChangeEvents)
 TEST_F(Recovery, NextStepComparesWithTheErrorBeforeTheFailure)
 {
     find<ScrollBar>("CSCR")->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    setStep("0,2");
+    retype("Text1", "0,2");
     click("paso");
     ASSERT_EQ(messageTexts(), "Desbordamiento");
     const double leftOver = state().sums.errorCuad;
     EXPECT_TRUE(near12(leftOver, 6.28087549463)); // by hand at a = 5, c = 0,9, t0 = 0
 
-    setStep("0,001");
+    retype("Text1", "0,001");
     click("paso");
     EXPECT_EQ(state().errorAnt, leftOver);
     EXPECT_TRUE(near12(state().sums.errorCuad, 13.8982196274));

@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -71,6 +72,18 @@ QColor WindowTest::background(QWidget* box) const
     return box->palette().color(QPalette::Base);
 }
 
+QString WindowTest::textOf(const char* name) const
+{
+    if (auto* label = form->findChild<QLabel*>(name))
+        return label->text();
+    return find<QLineEdit>(name)->text();
+}
+
+QString WindowTest::numberText(double x) const
+{
+    return QString::fromStdString(ajuste::toText(x, form->numberFormat()));
+}
+
 QString WindowTest::messageTexts() const
 {
     QStringList texts;
@@ -89,6 +102,12 @@ void WindowTest::fillRow(int row, const QString& t, const QString& y) const
 {
     typeInto(xv(row), t);
     typeInto(yv(row), y);
+}
+
+void WindowTest::retype(const char* box, const QString& text) const
+{
+    find<QLineEdit>(box)->clear();
+    typeInto(find<QLineEdit>(box), text);
 }
 
 void WindowTest::click(const char* name) const
@@ -133,6 +152,13 @@ void WindowTest::expectTableView() const
 void WindowTest::expectGraphView() const
 {
     expectView(*form, false);
+}
+
+void WindowTest::enterWorkedExample()
+{
+    fillRow(0, "0", "4");
+    fillRow(1, "1", "10");
+    enterGraphView();
 }
 
 void WindowTest::enterGraphView()

@@ -2,6 +2,7 @@
 
 #include "window/form1.h"
 
+#include <QColor>
 #include <QLineEdit>
 #include <QString>
 
@@ -16,6 +17,14 @@ inline void PrintTo(const QString& text, std::ostream* out)
 {
     *out << '"' << text.toStdString() << '"';
 }
+
+// The palette colours the window shows, as RGB.
+inline const QColor kWhite(255, 255, 255);
+inline const QColor kGrey(192, 192, 192);
+inline const QColor kMagenta(128, 0, 128);
+inline const QColor kRed(128, 0, 0);
+inline const QColor kBlue(0, 0, 128);
+inline const QColor kGreen(0, 255, 0);
 
 // Sets the locale the window will read, and puts the environment back.
 class LocaleGuard {
@@ -54,12 +63,16 @@ protected:
     QLineEdit* yv(int row) const;
     QWidget* graf() const { return find("graf"); }
     QColor background(QWidget* box) const;
+    QString textOf(const char* name) const; // a label's caption or a box's text
+    QString numberText(double x) const;     // x as the window writes it
     QString messageTexts() const;
 
     void typeInto(QLineEdit* box, const QString& text) const; // key by key
     void fillRow(int row, const QString& t, const QString& y) const;
+    void retype(const char* box, const QString& text) const; // cleared, then typed
     void click(const char* name) const;
     void enterGraphView(); // with the rows typed so far
+    void enterWorkedExample(); // (0; 4) and (1; 10) at a = 5, c = 1, t0 = 0
     // Exactly one view's controls shown, and the always-visible ones.
     void expectTableView() const;
     void expectGraphView() const;
