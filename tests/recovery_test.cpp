@@ -121,4 +121,30 @@ TEST_F(Recovery, RealMessageBoxSaysDesbordamientoWithAceptarOnly)
     EXPECT_EQ(position("CSCR"), 10);
 }
 
+
+using RecoveryRedraw = WindowTest;
+
+// A point too large to draw: the recovery's own redraw fails as well. One
+// message per failure, no recovery after recovery, and the controls stay live.
+TEST_F(RecoveryRedraw, FailingItsOwnRedrawLeavesTheWindowUsable)
+{
+    fillRow(0, "0", "1");
+    fillRow(1, "1", "1e308");
+    enterGraphView();
+    click("paso");
+    EXPECT_EQ(messageTexts(), "Desbordamiento");
+    EXPECT_FALSE(state().ocupado);
+    EXPECT_TRUE(textOf("label9").isEmpty());
+
+    retype("Cval", "abc");
+    QTest::keyClick(find("Cval"), Qt::Key_Return);
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_FALSE(state().ocupado);
+    EXPECT_EQ(textOf("Cval"), "1");
+
+    find<ScrollBar>("CSCR")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(state().p.c, 1.1);
+    EXPECT_FALSE(state().ocupado);
+}
+
 } // namespace
