@@ -102,6 +102,17 @@ TEST(Descent, SharedExponentialMatchesTheLiteralSumsBitForBit)
     EXPECT_LT(failures, 18000);
 }
 
+TEST(Descent, LargeButFiniteSumsAreNoError)
+{
+    // Each sum fits though together they would overflow: no error may come of it.
+    const double t[] = {0.0, 1.0};
+    const double y[] = {5.0, 2.0};
+    Sums fast{1e308, -1e308, 1e308, 1e308}, literal = fast;
+    addPointSums(fast, {5, 1, 0}, {}, t, y);
+    literalSums(literal, {5, 1, 0}, {}, t, y);
+    expectSameBits(fast, literal);
+}
+
 TEST(Descent, BatchMatchesTheLiteralBatch)
 {
     std::mt19937_64 random(11);
