@@ -16,7 +16,7 @@ TEST(DataFile, WritesCountLineAndCellsWithCrLf)
 TEST(DataFile, ReadsBackWhatItWrites)
 {
     std::vector<DataRow> rows;
-    for (int k = 0; k < kTableRows; ++k)
+    for (int k = 0; k < kRows; ++k)
         rows.push_back({std::to_string(k), "-" + std::to_string(k) + ",5"});
     const std::string text = formatDataFile(rows);
     const auto back = parseDataFile(text);

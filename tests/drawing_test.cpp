@@ -82,6 +82,7 @@ TEST_P(FailingRedraw, LeavesTheWindowUsable)
     click("graf");
     EXPECT_FALSE(state().ocupado);
     EXPECT_GT(count(kRed), 0); // the curve came before the failure
+    EXPECT_TRUE(textOf("label9").isEmpty() && textOf("label10").isEmpty());
 
     find<ScrollBar>("CSCR")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(state().p.c, 1.1);

@@ -174,13 +174,41 @@ TEST_P(BadFiles, AreRefusedWithTheTableLeftAsItWas)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BadFiles,
-    ::testing::Values(BadFile{"count_21", " 21 \r\n", "El número de puntos de datos.txt no está entre 0 y 20."},
+    ::testing::Values(BadFile{"empty", "", "datos.txt tiene menos líneas de las que anuncia."},
+                      BadFile{"count_21", " 21 \r\n", "El número de puntos de datos.txt no está entre 0 y 20."},
                       BadFile{"count_minus_1", " -1 \r\n", "El número de puntos de datos.txt no está entre 0 y 20."},
                       BadFile{"truncated", " 2 \r\n1\r\n2\r\n3\r\n", "datos.txt tiene menos líneas de las que anuncia."},
                       BadFile{"binary", QByteArray(" 1 \r\n\0\1\2\r\n", 10), "datos.txt no es un archivo de datos de texto."},
                       BadFile{"too_large", " 0 \r\n" + QByteArray(1 << 20, '1'),
                               "datos.txt no es un archivo de datos de texto."}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DataFile, LoadedTextsStayAsWrittenAndColoursAsCaptured)
+{
+    fillRow(0, "1", "2");
+    click("Command1"); // captured: row 0 white, the rest grey
+    writeFile(" 2 \r\n2,50\r\n1.5\r\n7\r\n8\r\n");
+    click("Recuperar");
+    EXPECT_EQ(QStringList({xv(0)->text(), yv(0)->text()}), QStringList({"2,50", "1.5"}));
+    EXPECT_EQ(background(xv(1)), kGrey);
+    // The points the fit would use are those of the loaded table.
+    EXPECT_EQ(state().npuntos, 2);
+    EXPECT_EQ(state().ydatos[0], 15.0);
+    EXPECT_EQ(state().tdatos[1], 7.0);
+}
+
+class PeriodDecimalFile : public DataFile {
+protected:
+    PeriodDecimalFile() : DataFile("en_US.UTF-8") {}
+};
+
+TEST_F(PeriodDecimalFile, CommaTextsLoadAsTheyAreAndReadByThisLocale)
+{
+    writeFile(" 1 \r\n2,5\r\n1\r\n"); // saved where the comma is decimal
+    click("Recuperar");
+    EXPECT_EQ(xv(0)->text(), "2,5");
+    EXPECT_EQ(state().tdatos[0], 25.0);
+}
 
 TEST_F(DataFile, MissingFileIsSaidAndChangesNothing)
 {
@@ -216,7 +244,7 @@ TEST_F(DataFile, FailedWriteKeepsThePreviousFile)
         FileSizeLimit full(20);
         click("Command1");
     }
-    EXPECT_EQ(messageTexts(), "No se pudo guardar datos.txt: el archivo anterior sigue intacto.");
+    EXPECT_EQ(messageTexts(), "No se pudo guardar datos.txt; no se ha cambiado nada en el disco.");
     EXPECT_EQ(fileBytes(), QByteArray(" 1 \r\n4\r\n5\r\n"));
     EXPECT_EQ(QDir().entryList(QDir::Files), QStringList{"datos.txt"}); // no temporary left behind
     EXPECT_EQ(xv(19)->text(), "19");
@@ -257,6 +285,7 @@ TEST_F(DataFile, EmptyFileInTheGraphViewLeavesItUsable)
     click("Recuperar");
     EXPECT_EQ(state().npuntos, 0);
     EXPECT_FALSE(state().ocupado);
+    EXPECT_TRUE(textOf("label9").isEmpty()); // no read-out of the points gone
     click("paso"); // no points to fit: the step ends in the recovery
     EXPECT_EQ(messageTexts(), "Desbordamiento");
     EXPECT_FALSE(state().ocupado);

@@ -13,28 +13,34 @@ namespace ajuste {
 // rest grey. Elements past the new count keep their old values.
 void Form1::capturar()
 {
-    int i = 0;
+    s.npuntos = readRows(true);
+    for (int i = 0; i < kRows; ++i) {
+        const QColor& colour = i < s.npuntos ? palette::white : palette::lightGrey;
+        palette::setBackground(table.xv[i], colour);
+        palette::setBackground(table.yv[i], colour);
+    }
+}
+
+// The rows read into tdatos/ydatos, up to the first one whose t cell is
+// empty or whose cells are not numbers; with `rewrite`, each cell read is
+// shown back in normal form at once. Returns how many rows were taken.
+std::int16_t Form1::readRows(bool rewrite)
+{
+    std::int16_t i = 0;
+    auto take = [&](QLineEdit* cell, double& number) {
+        number = value(cell->text());
+        if (rewrite)
+            cell->setText(text(number));
+    };
     try {
-        for (; i < kRows; ++i) {
-            QLineEdit* x = table.xv[i];
-            QLineEdit* y = table.yv[i];
-            if (x->text().isEmpty())
-                break;
-            s.tdatos[i] = value(x->text());
-            x->setText(text(s.tdatos[i]));
-            s.ydatos[i] = value(y->text());
-            y->setText(text(s.ydatos[i]));
-            palette::setBackground(x, palette::white);
-            palette::setBackground(y, palette::white);
+        for (; i < kRows && !table.xv[i]->text().isEmpty(); ++i) {
+            take(table.xv[i], s.tdatos[i]);
+            take(table.yv[i], s.ydatos[i]);
         }
     } catch (const NumericError&) {
         // the failing row ends the data, like an empty one
     }
-    s.npuntos = static_cast<std::int16_t>(i);
-    for (; i < kRows; ++i) {
-        palette::setBackground(table.xv[i], palette::lightGrey);
-        palette::setBackground(table.yv[i], palette::lightGrey);
-    }
+    return i;
 }
 
 // The period is a grouping character where the comma is the decimal one,

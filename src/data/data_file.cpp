@@ -2,16 +2,12 @@
 
 #include "fitting/numeric_error.h"
 
+#include <cctype>
 #include <charconv>
 
 namespace ajuste {
 
 namespace {
-
-bool isDigit(char ch)
-{
-    return ch >= '0' && ch <= '9';
-}
 
 // Splits off the next line; the terminator is not part of it.
 std::string_view nextLine(std::string_view& rest)
@@ -47,7 +43,7 @@ int readCount(std::string_view line)
     std::size_t n = 0;
     auto takeDigits = [&] {
         const std::size_t start = n;
-        while (n < number.size() && isDigit(number[n]))
+        while (n < number.size() && std::isdigit(static_cast<unsigned char>(number[n])))
             ++n;
         return n > start;
     };
@@ -83,6 +79,8 @@ std::vector<DataRow> parseDataFile(std::string_view bytes)
     if (bytes.size() > kMaxDataFileBytes || bytes.find('\0') != std::string_view::npos)
         throw DataFileError(DataFileFault::NotText);
 
+    if (bytes.empty())
+        throw DataFileError(DataFileFault::Truncated); // not even the count line
     std::string_view rest = bytes;
     int count = 0;
     try {
@@ -90,7 +88,7 @@ std::vector<DataRow> parseDataFile(std::string_view bytes)
     } catch (const NumericError&) {
         throw DataFileError(DataFileFault::CountOutOfRange);
     }
-    if (count < 0 || count > kTableRows)
+    if (count < 0 || count > kRows)
         throw DataFileError(DataFileFault::CountOutOfRange);
 
     std::vector<DataRow> rows;

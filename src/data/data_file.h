@@ -8,7 +8,7 @@
 
 namespace ajuste {
 
-inline constexpr int kTableRows = 20;
+inline constexpr int kRows = 20; // of the data table
 inline constexpr std::size_t kMaxDataFileBytes = 1 << 20;
 
 // The texts of one table row, exactly as the cells hold them.

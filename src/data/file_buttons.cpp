@@ -32,8 +32,9 @@ void Form1::guardar()
         message(texts::kCannotSave);
 }
 
-// The whole file is read and checked before the table is touched; then the
-// table is captured, so that the fit works on what the user sees.
+// The whole file is read and checked before the table is touched. The
+// cells keep the loaded texts and colours, but the data arrays are read from
+// them at once, so that a fit never works on points the user no longer sees.
 void Form1::Recuperar_Click()
 {
     QFile file(texts::kDataFileName);
@@ -46,6 +47,10 @@ void Form1::Recuperar_Click()
         return;
     }
     const QByteArray bytes = file.read(kMaxDataFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        message(texts::kCannotRead);
+        return;
+    }
     std::vector<DataRow> rows;
     try {
         rows = parseDataFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
@@ -58,7 +63,7 @@ void Form1::Recuperar_Click()
         return;
     }
     fillTable(rows);
-    capturar();
+    s.npuntos = readRows(false);
     if (s.npuntos > 0)
         computeYmedia();
     if (!s.modoTabla)

@@ -2,6 +2,7 @@
 
 #include "fitting/numeric_error.h"
 
+#include <cctype>
 #include <charconv>
 
 namespace ajuste {
@@ -11,11 +12,6 @@ namespace {
 bool isBlank(char ch)
 {
     return ch == ' ' || ch == '\t';
-}
-
-bool isDigit(char ch)
-{
-    return ch >= '0' && ch <= '9';
 }
 
 [[noreturn]] void notANumber()
@@ -31,7 +27,7 @@ public:
 
     std::string plainNumber()
     {
-        take("-") || take("+");
+        scanSign();
         scanMantissa();
         scanExponent();
         if (!rest_.empty())
@@ -47,10 +43,19 @@ private:
     {
         if (s.empty() || !rest_.starts_with(s))
             return false;
-        if (s == "-")
-            plain_ += '-';
         rest_.remove_prefix(s.size());
         return true;
+    }
+
+    // An optional sign; true when it is a minus.
+    bool scanSign()
+    {
+        const bool negative = take("-");
+        if (negative)
+            plain_ += '-';
+        else
+            take("+");
+        return negative;
     }
 
     // Digits, with grouping characters skipped before the decimal separator.
@@ -60,7 +65,7 @@ private:
         bool digits = false;
         bool significant = false;
         for (;;) {
-            if (!rest_.empty() && isDigit(rest_.front())) {
+            if (!rest_.empty() && std::isdigit(static_cast<unsigned char>(rest_.front()))) {
                 const char d = rest_.front();
                 rest_.remove_prefix(1);
                 plain_ += d;
@@ -87,13 +92,11 @@ private:
             return;
         rest_.remove_prefix(1);
         plain_ += 'e';
-        const bool negative = take("-");
-        if (!negative)
-            take("+");
-        if (rest_.empty() || !isDigit(rest_.front()))
+        const bool negative = scanSign();
+        if (rest_.empty() || !std::isdigit(static_cast<unsigned char>(rest_.front())))
             notANumber();
         long value = 0;
-        while (!rest_.empty() && isDigit(rest_.front())) {
+        while (!rest_.empty() && std::isdigit(static_cast<unsigned char>(rest_.front()))) {
             plain_ += rest_.front();
             if (value < 100000)
                 value = value * 10 + (rest_.front() - '0');

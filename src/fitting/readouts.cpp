@@ -32,6 +32,14 @@ void Form1::showReadOuts()
     fit.label9->setText(text(s.sums.errorCuad));
 }
 
+void Form1::clearReadOuts()
+{
+    for (QLabel* label : {fit.Label6, fit.Label7, fit.Label8})
+        label->clear();
+    fit.label9->clear();
+    fit.label10->clear();
+}
+
 void Form1::colourErrorBox()
 {
     palette::setBackground(fit.label10, errorGrew(s.sums.errorCuad, s.errorAnt) ? palette::magenta

@@ -44,13 +44,15 @@ void Form1::graf_Click()
 
 // For callers with no recovery of their own: a failed redraw stops where it
 // is and keeps what it drew, but must not leave ocupado set, or the
-// parameter controls and step buttons would stay dead.
+// parameter controls and step buttons would stay dead. The read-outs go:
+// they would speak of an evaluation that did not finish.
 void Form1::redrawReleasing(void (Form1::*redraw)())
 {
     try {
         (this->*redraw)();
     } catch (const NumericError&) {
         s.ocupado = false;
+        clearReadOuts();
     }
 }
 

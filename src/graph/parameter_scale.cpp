@@ -5,19 +5,19 @@
 namespace ajuste {
 
 const ParameterScale kScaleA{
-    -100, 100, &Params::a,
+    &Params::a,
     [](int p) { return p / 10.0 + 10; },
     [](double a) { return checked(a * 10 - 100); },
 };
 
 const ParameterScale kScaleC{
-    -60, 60, &Params::c,
+    &Params::c,
     [](int p) { return p / 10.0; },
     [](double c) { return checked(10 * c); },
 };
 
 const ParameterScale kScaleT{
-    -100, 100, &Params::t0,
+    &Params::t0,
     [](int p) { return p / 5.0; },
     [](double t0) { return checked(t0 * 5); },
 };

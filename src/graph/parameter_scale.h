@@ -8,8 +8,6 @@ namespace ajuste {
 // position of a value is rounded by the caller (toInt16) and is an error
 // outside the bar's range.
 struct ParameterScale {
-    int minimum;
-    int maximum;
     double Params::*parameter;
     double (*fromPosition)(int position);
     double (*toPosition)(double value); // checked, before rounding

@@ -60,7 +60,7 @@ const Control kControls[] = {
     {"Label6", Kind::ReadOut, 1320, 5160, 2295, 375},
     {"Label7", Kind::ReadOut, 1320, 5640, 2295, 375},
     {"Label8", Kind::ReadOut, 1320, 6120, 2295, 375},
-    {"Text1", Kind::TextBox, 3840, 5160, 1215, 375, "0,001", 0, {}, "Tamaño del paso"},
+    {"Text1", Kind::TextBox, 3840, 5160, 1215, 375, "", 0, {}, "Tamaño del paso"}, // 0,001 in the user's notation
     {"Command5", Kind::Button, 9120, 1320, 1215, 375, "Gráfica"},
     {"", Kind::DataTable, 0, 0, 0, 0},
     {"Label11", Kind::Label, 1200, 120, 495, 495, "t", 13.5},
@@ -99,6 +99,14 @@ QImage pictureFor(const QString& name)
     return parameterPicture("t", "0", {37, 35});
 }
 
+// A click must take the focus from a value box before the clicked control's
+// own handler runs, whatever focus policy the style would give.
+QWidget* clickFocused(QWidget* w)
+{
+    w->setFocusPolicy(Qt::StrongFocus);
+    return w;
+}
+
 QWidget* makeWidget(const Control& c, QWidget* form, double scale)
 {
     switch (c.kind) {
@@ -117,9 +125,9 @@ QWidget* makeWidget(const Control& c, QWidget* form, double scale)
     case Kind::TextBox:
         return new QLineEdit(c.text, form);
     case Kind::Button:
-        return new QPushButton(c.text, form);
+        return clickFocused(new QPushButton(c.text, form));
     case Kind::CheckBox:
-        return new QCheckBox(form);
+        return clickFocused(new QCheckBox(form));
     case Kind::ScrollBar:
         return new ScrollBar(c.minimum, c.maximum, form);
     case Kind::Picture: {

@@ -24,8 +24,6 @@ namespace ajuste {
 class Graph;
 class ScrollBar;
 
-inline constexpr int kRows = 20;
-
 // The window-level values, held for the window's lifetime.
 struct WindowState {
     Params p;       // a, c, t0
@@ -115,6 +113,7 @@ private:
     void resetSums();
     void sumOverPoints();
     void showReadOuts();
+    void clearReadOuts();
     void colourErrorBox();
     Fixed fixedParams() const;
     void paso_Click();
@@ -126,6 +125,7 @@ private:
 
     // Data table and file (data/)
     void capturar();
+    std::int16_t readRows(bool rewrite);
     void warnAboutPeriod(int code);
     void computeYmedia();
     void Command1_Click();

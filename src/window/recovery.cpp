@@ -4,7 +4,6 @@
 #include "window/scroll_bar.h"
 #include "window/texts.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
 namespace ajuste {
@@ -28,10 +27,7 @@ void Form1::desbord()
     showGraphControls(7);
     capturar();
     redrawReleasing(&Form1::pinter);
-    for (QLabel* label : {fit.Label6, fit.Label7, fit.Label8})
-        label->clear();
-    fit.label9->clear();
-    fit.label10->clear();
+    clearReadOuts();
 }
 
 // The error handler of the step buttons and the value boxes: any numeric

@@ -15,7 +15,7 @@ inline constexpr const char* kUseComma = "Utilice la coma";
 inline constexpr const char* kOverflow = "Desbordamiento";
 
 inline constexpr const char* kDataFileName = "datos.txt";
-inline constexpr const char* kCannotSave = "No se pudo guardar datos.txt: el archivo anterior sigue intacto.";
+inline constexpr const char* kCannotSave = "No se pudo guardar datos.txt; no se ha cambiado nada en el disco.";
 inline constexpr const char* kFileMissing = "No se encuentra el archivo datos.txt en esta carpeta.";
 inline constexpr const char* kCannotRead = "No se pudo leer el archivo datos.txt.";
 inline constexpr const char* kNotText = "datos.txt no es un archivo de datos de texto.";
