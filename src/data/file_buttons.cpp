@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QSaveFile>
 
+#include <optional>
+
 namespace ajuste {
 
 void Form1::Command1_Click()
@@ -32,42 +34,46 @@ void Form1::guardar()
         message(texts::kCannotSave);
 }
 
-// The whole file is read and checked before the table is touched. The
-// cells keep the loaded texts and colours, but the data arrays are read from
-// them at once, so that a fit never works on points the user no longer sees.
+// The cells take the loaded texts as they stand, with their colours, and
+// the data arrays are read from them at once, so that a fit never works on
+// points the user no longer sees.
 void Form1::Recuperar_Click()
+{
+    const std::optional<std::vector<DataRow>> rows = readDataFile();
+    if (!rows)
+        return;
+    fillTable(*rows);
+    s.npuntos = readRows(false);
+    if (s.npuntos > 0)
+        computeYmedia();
+    if (!s.modoTabla)
+        redrawReleasing(&Form1::pintar);
+}
+
+// The rows of datos.txt, read and checked whole before any is used; or
+// nothing, after saying what is wrong with the file.
+std::optional<std::vector<DataRow>> Form1::readDataFile()
 {
     QFile file(texts::kDataFileName);
     if (!file.exists()) {
         message(texts::kFileMissing);
-        return;
+        return std::nullopt;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        message(texts::kCannotRead);
-        return;
-    }
-    const QByteArray bytes = file.read(kMaxDataFileBytes + 1);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(kMaxDataFileBytes + 1) : QByteArray();
     if (file.error() != QFileDevice::NoError) {
         message(texts::kCannotRead);
-        return;
+        return std::nullopt;
     }
-    std::vector<DataRow> rows;
     try {
-        rows = parseDataFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        return parseDataFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     } catch (const DataFileError& error) {
         switch (error.fault) {
         case DataFileFault::NotText: message(texts::kNotText); break;
         case DataFileFault::CountOutOfRange: message(texts::kBadCount); break;
         case DataFileFault::Truncated: message(texts::kTruncated); break;
         }
-        return;
+        return std::nullopt;
     }
-    fillTable(rows);
-    s.npuntos = readRows(false);
-    if (s.npuntos > 0)
-        computeYmedia();
-    if (!s.modoTabla)
-        redrawReleasing(&Form1::pintar);
 }
 
 void Form1::fillTable(const std::vector<DataRow>& rows)

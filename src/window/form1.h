@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -131,6 +132,7 @@ private:
     void Command1_Click();
     void guardar();
     void Recuperar_Click();
+    std::optional<std::vector<DataRow>> readDataFile();
     void fillTable(const std::vector<DataRow>& rows);
 
     double value(const QString& text) const;
