@@ -1,5 +1,5 @@
 #include "data/data_file.h"
-#include "fitting/numeric_error.h"
+#include "common/numeric_error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "data/number_text.h"
-#include "fitting/numeric_error.h"
+#include "common/numeric_error.h"
 
 #include <gtest/gtest.h>
 

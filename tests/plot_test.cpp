@@ -1,4 +1,4 @@
-#include "fitting/numeric_error.h"
+#include "common/numeric_error.h"
 #include "graph/plot.h"
 #include "near.h"
 

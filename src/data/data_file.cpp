@@ -1,6 +1,6 @@
 #include "data/data_file.h"
 
-#include "fitting/numeric_error.h"
+#include "common/numeric_error.h"
 
 #include <cctype>
 #include <charconv>

@@ -1,6 +1,6 @@
 #include "data/number_text.h"
 
-#include "fitting/numeric_error.h"
+#include "common/numeric_error.h"
 
 #include <cctype>
 #include <charconv>

@@ -1,26 +1,26 @@
 #include "fitting/descent.h"
 
-#include "fitting/numeric_error.h"
+#include "common/numeric_error.h"
 
 namespace ajuste {
 
-void descend(Params& p, double h, const Sums& s)
+void descend(Params& p, double h, const Sums& sums)
 {
-    p.c = checked(p.c - h * s.derC);
-    p.a = checked(p.a - h * s.derL);
-    p.t0 = checked(p.t0 - h * s.derT);
+    p.c = checked(p.c - h * sums.derC);
+    p.a = checked(p.a - h * sums.derL);
+    p.t0 = checked(p.t0 - h * sums.derT);
 }
 
-bool runBatch(Params& p, Sums& s, const Fixed& fixed,
+bool runBatch(Params& p, Sums& sums, const Fixed& fixed,
               std::span<const double> t, std::span<const double> y,
               double errorAnt, double h, int passes)
 {
     for (int k = 0; k < passes; ++k) {
-        s = Sums{};
-        addPointSums(s, p, fixed, t, y);
-        if (errorGrew(s.errorCuad, errorAnt))
+        sums = Sums{};
+        addPointSums(sums, p, fixed, t, y);
+        if (errorGrew(sums.errorCuad, errorAnt))
             return true;
-        descend(p, h, s);
+        descend(p, h, sums);
     }
     return false;
 }

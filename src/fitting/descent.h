@@ -6,12 +6,12 @@ namespace ajuste {
 
 // One simultaneous gradient step with the sums of the parameters before it:
 // c first, then a, then t0, each checked. h is used as typed.
-void descend(Params& p, double h, const Sums& s);
+void descend(Params& p, double h, const Sums& sums);
 
 // Up to `passes` passes of: sums at the current parameters, then the step.
 // A pass whose error is above errorAnt ends the batch before its step;
-// returns true when that happened. s holds the sums of the last pass.
-bool runBatch(Params& p, Sums& s, const Fixed& fixed,
+// returns true when that happened. sums holds those of the last pass.
+bool runBatch(Params& p, Sums& sums, const Fixed& fixed,
               std::span<const double> t, std::span<const double> y,
               double errorAnt, double h, int passes);
 

@@ -1,63 +1,74 @@
 #include "fitting/evaluation.h"
 
-#include "fitting/numeric_error.h"
+#include "common/numeric_error.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace ajuste {
 
 namespace {
 
-// One point's terms with a check at each step where separate calls of f and
-// the derivatives, and each sum, would raise their error.
-void addPointChecked(Sums& s, const Params& p, const Fixed& fixed, double t, double y)
+// One point's values, computed straight through: an inf or NaN is carried
+// along, not raised. u = c·(t − t0) and e = exp(u) come from the caller.
+struct Terms {
+    double u, e, fv, residual, dC, dT;
+    Sums next;
+};
+
+Terms termsAt(const Sums& sums, const Params& p, const Fixed& fixed, double t, double y, double u, double e)
 {
-    const double d = t - p.t0;
-    const double e = checked(std::exp(checked(d * p.c)));
-    const double fv = checked(e * p.a);
-    const double twice = 2.0 * (fv - y);
+    Terms k;
+    k.u = u;
+    k.e = e;
+    k.fv = e * p.a;
+    k.residual = k.fv - y;
+    const double twice = 2.0 * k.residual;
+    k.dC = fixed.c ? 0.0 : ((t - p.t0) * p.a) * e;
+    k.dT = fixed.t0 ? 0.0 : (-p.a * p.c) * e;
+    k.next = {sums.derL + twice * (fixed.a ? 0.0 : e), sums.derC + twice * k.dC, sums.derT + twice * k.dT,
+              sums.errorCuad + std::pow(k.residual, 2.0)};
+    return k;
+}
 
-    const double dL = fixed.a ? 0.0 : e;
-    s.derL = checked(s.derL + twice * dL);
-
-    const double dC = fixed.c ? 0.0 : checked((d * p.a) * e);
-    s.derC = checked(s.derC + twice * dC);
-
-    const double dT = fixed.t0 ? 0.0 : checked((-p.a * p.c) * e);
-    s.derT = checked(s.derT + twice * dT);
-
-    const double residual = checked(fv - y);
-    s.errorCuad = checked(s.errorCuad + std::pow(residual, 2.0));
+// Takes the point into the sums in the order of the formulas (f, then each
+// derivative's term and its sum, then the squared residual), checking every
+// step, so an error is raised where separate calls of f and the derivatives
+// would raise it, with the sums as far as they had got.
+void addPoint(Sums& sums, const Terms& k)
+{
+    checked(k.u);
+    checked(k.e);
+    checked(k.fv);
+    sums.derL = checked(k.next.derL);
+    checked(k.dC);
+    sums.derC = checked(k.next.derC);
+    checked(k.dT);
+    sums.derT = checked(k.next.derT);
+    checked(k.residual);
+    sums.errorCuad = checked(k.next.errorCuad);
 }
 
 } // namespace
 
-// One exponential per point serves f and the three derivatives, which would
-// each compute the same value again. A point is computed without stopping
-// and its results tested at once; only a point where some step failed is
-// taken again step by step, which raises the error exactly where separate
-// calls would, with the sums as far as they had got.
-void addPointSums(Sums& s, const Params& p, const Fixed& fixed,
+// The exponentials go first, in a loop of their own: they do not depend on
+// one another, so the processor overlaps them, where each sum waits for the
+// one before. One exponential per point serves f and the three derivatives,
+// and each point is computed once, then checked as it is added.
+void addPointSums(Sums& sums, const Params& p, const Fixed& fixed,
                   std::span<const double> t, std::span<const double> y)
 {
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        const double d = t[i] - p.t0;
-        const double u = d * p.c;
-        const double e = std::exp(u);
-        const double fv = e * p.a;
-        const double residual = fv - y[i];
-        const double twice = 2.0 * residual;
-        const double dC = fixed.c ? 0.0 : (d * p.a) * e;
-        const double dT = fixed.t0 ? 0.0 : (-p.a * p.c) * e;
-        const Sums next{s.derL + twice * (fixed.a ? 0.0 : e), s.derC + twice * dC, s.derT + twice * dT,
-                        s.errorCuad + std::pow(residual, 2.0)};
-        // inf and NaN survive a sum; a sum of large finite values that
-        // overflows only sends the point down the careful path.
-        const double all = u + e + fv + residual + dC + dT + next.derL + next.derC + next.derT + next.errorCuad;
-        if (std::isfinite(all))
-            s = next;
-        else
-            addPointChecked(s, p, fixed, t[i], y[i]);
+    constexpr std::size_t kChunk = 32;
+    std::array<double, kChunk> u, e;
+    for (std::size_t first = 0; first < t.size(); first += kChunk) {
+        const std::size_t n = std::min(kChunk, t.size() - first);
+        for (std::size_t i = 0; i < n; ++i) {
+            u[i] = (t[first + i] - p.t0) * p.c;
+            e[i] = std::exp(u[i]);
+        }
+        for (std::size_t i = 0; i < n; ++i)
+            addPoint(sums, termsAt(sums, p, fixed, t[first + i], y[first + i], u[i], e[i]));
     }
 }
 

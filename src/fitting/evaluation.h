@@ -14,9 +14,9 @@ struct Sums {
     double errorCuad = 0.0;
 };
 
-// Adds the terms of every point to s, in index order. Each sum is checked
-// after each addition, so an error leaves s as far as it had got.
-void addPointSums(Sums& s, const Params& p, const Fixed& fixed,
+// Adds the terms of every point to sums, in index order. Each sum is checked
+// after each addition, so an error leaves them as far as they had got.
+void addPointSums(Sums& sums, const Params& p, const Fixed& fixed,
                   std::span<const double> t, std::span<const double> y);
 
 // Root-mean-square residual as a percentage of the mean observation; no

@@ -16,11 +16,7 @@ struct Fixed {
     bool t0 = false;
 };
 
-// Each throws NumericError at the first step whose result is inf or NaN.
-// A fixed derivative returns 0 without evaluating anything, so it cannot fail.
+// Throws NumericError at the first step whose result is inf or NaN.
 double f(const Params& p, double t);
-double parL(const Params& p, bool fixed, double t);
-double parC(const Params& p, bool fixed, double t);
-double parT(const Params& p, bool fixed, double t);
 
 } // namespace ajuste

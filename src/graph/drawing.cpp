@@ -1,6 +1,6 @@
 #include "window/form1.h"
 
-#include "fitting/numeric_error.h"
+#include "common/numeric_error.h"
 #include "graph/graph_widget.h"
 #include "graph/plot.h"
 #include "window/palette.h"

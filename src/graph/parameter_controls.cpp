@@ -1,6 +1,6 @@
 #include "window/form1.h"
 
-#include "fitting/numeric_error.h"
+#include "common/numeric_error.h"
 #include "window/scroll_bar.h"
 
 #include <QLineEdit>

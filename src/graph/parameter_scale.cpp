@@ -1,6 +1,6 @@
 #include "graph/parameter_scale.h"
 
-#include "fitting/numeric_error.h"
+#include "common/numeric_error.h"
 
 namespace ajuste {
 

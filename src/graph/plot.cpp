@@ -1,6 +1,6 @@
 #include "graph/plot.h"
 
-#include "fitting/numeric_error.h"
+#include "common/numeric_error.h"
 
 #include <cmath>
 

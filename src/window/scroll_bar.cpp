@@ -1,6 +1,6 @@
 #include "window/scroll_bar.h"
 
-#include "fitting/numeric_error.h"
+#include "common/numeric_error.h"
 
 namespace ajuste {
 
