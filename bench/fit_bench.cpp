@@ -1,4 +1,5 @@
 #include "fitting/descent.h"
+#include "window/application.h"
 #include "window/form1.h"
 
 #include <QApplication>
@@ -119,6 +120,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("LC_ALL", "es_ES.UTF-8");
     QApplication app(argc, argv);
+    setUpApplication();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

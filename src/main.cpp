@@ -1,3 +1,4 @@
+#include "window/application.h"
 #include "window/form1.h"
 
 #include <QApplication>
@@ -22,7 +23,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setStyle("Fusion");
+    ajuste::setUpApplication();
     ajuste::Form1 window;
     window.show();
     return app.exec();

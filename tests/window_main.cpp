@@ -1,3 +1,5 @@
+#include "window/application.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
@@ -9,7 +11,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setStyle("Fusion");
+    ajuste::setUpApplication();
     ::testing::InitGoogleTest(&argc, argv);
 
     // A modal that nobody expected would block the test for good: fail it

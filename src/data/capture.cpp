@@ -13,29 +13,29 @@ namespace ajuste {
 // rest grey. Elements past the new count keep their old values.
 void Form1::capturar()
 {
-    s.npuntos = readRows(true);
+    state_.npuntos = readRows(CellTexts::Normalise);
     for (int i = 0; i < kRows; ++i) {
-        const QColor& colour = i < s.npuntos ? palette::white : palette::lightGrey;
-        palette::setBackground(table.xv[i], colour);
-        palette::setBackground(table.yv[i], colour);
+        const QColor& colour = i < state_.npuntos ? palette::white : palette::lightGrey;
+        palette::setBackground(table_.xv[i], colour);
+        palette::setBackground(table_.yv[i], colour);
     }
 }
 
 // The rows read into tdatos/ydatos, up to the first one whose t cell is
-// empty or whose cells are not numbers; with `rewrite`, each cell read is
-// shown back in normal form at once. Returns how many rows were taken.
-std::int16_t Form1::readRows(bool rewrite)
+// empty or whose cells are not numbers; normalising shows each cell read
+// back in normal form at once. Returns how many rows were taken.
+std::int16_t Form1::readRows(CellTexts cells)
 {
     std::int16_t i = 0;
     auto take = [&](QLineEdit* cell, double& number) {
         number = value(cell->text());
-        if (rewrite)
+        if (cells == CellTexts::Normalise)
             cell->setText(text(number));
     };
     try {
-        for (; i < kRows && !table.xv[i]->text().isEmpty(); ++i) {
-            take(table.xv[i], s.tdatos[i]);
-            take(table.yv[i], s.ydatos[i]);
+        for (; i < kRows && !table_.xv[i]->text().isEmpty(); ++i) {
+            take(table_.xv[i], state_.tdatos[i]);
+            take(table_.yv[i], state_.ydatos[i]);
         }
     } catch (const NumericError&) {
         // the failing row ends the data, like an empty one
@@ -47,7 +47,7 @@ std::int16_t Form1::readRows(bool rewrite)
 // so "1.5" would read as fifteen: warn, then let the key through.
 void Form1::warnAboutPeriod(int code)
 {
-    if (code == '.' && numbers.decimal == ",")
+    if (code == '.' && numbers_.decimal == ",")
         message(texts::kUseComma);
 }
 
@@ -56,7 +56,7 @@ void Form1::computeYmedia()
     double sum = 0.0;
     for (double y : yPoints())
         sum += y;
-    s.ymedia = sum / s.npuntos;
+    state_.ymedia = sum / state_.npuntos;
 }
 
 } // namespace ajuste

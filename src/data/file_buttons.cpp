@@ -20,8 +20,8 @@ void Form1::guardar()
 {
     capturar();
     std::vector<DataRow> rows;
-    for (int k = 0; k < s.npuntos; ++k)
-        rows.push_back({table.xv[k]->text().toStdString(), table.yv[k]->text().toStdString()});
+    for (int k = 0; k < state_.npuntos; ++k)
+        rows.push_back({table_.xv[k]->text().toStdString(), table_.yv[k]->text().toStdString()});
     const std::string bytes = formatDataFile(rows);
 
     // The explicit flush matters: commit() can take a short write on a
@@ -43,11 +43,11 @@ void Form1::Recuperar_Click()
     if (!rows)
         return;
     fillTable(*rows);
-    s.npuntos = readRows(false);
-    if (s.npuntos > 0)
+    state_.npuntos = readRows(CellTexts::AsTheyAre);
+    if (state_.npuntos > 0)
         computeYmedia();
-    if (!s.modoTabla)
-        redrawReleasing(&Form1::pintar);
+    if (!state_.modoTabla)
+        redrawReleasing([this] { pintar(); });
 }
 
 // The rows of datos.txt, read and checked whole before any is used; or
@@ -80,8 +80,8 @@ void Form1::fillTable(const std::vector<DataRow>& rows)
 {
     for (int k = 0; k < kRows; ++k) {
         const bool loaded = k < int(rows.size());
-        table.xv[k]->setText(loaded ? QString::fromStdString(rows[k].t) : QString());
-        table.yv[k]->setText(loaded ? QString::fromStdString(rows[k].y) : QString());
+        table_.xv[k]->setText(loaded ? QString::fromStdString(rows[k].t) : QString());
+        table_.yv[k]->setText(loaded ? QString::fromStdString(rows[k].y) : QString());
     }
 }
 

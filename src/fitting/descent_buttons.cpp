@@ -11,9 +11,8 @@ namespace ajuste {
 // applied even when the error has grown.
 void Form1::paso_Click()
 {
-    if (s.ocupado)
+    if (!takeOcupado())
         return;
-    s.ocupado = true;
     recovering([&] {
         recordPreviousError();
         resetSums();
@@ -21,7 +20,7 @@ void Form1::paso_Click()
         sumOverPoints();
         showReadOuts();
         colourErrorBox();
-        descend(s.p, h, s.sums);
+        descend(state_.p, h, state_.sums);
         writeBackParams();
         pinter();
     });
@@ -41,15 +40,14 @@ void Form1::paso4_Click()
 // nothing until its end.
 void Form1::runBatchClick(int passes)
 {
-    if (s.ocupado)
+    if (!takeOcupado())
         return;
-    s.ocupado = true;
     recovering([&] {
-        palette::setBackground(fit.label10, palette::white);
+        palette::setBackground(fit_.label10, palette::white);
         recordPreviousError();
         const double h = readStepSize();
-        if (runBatch(s.p, s.sums, fixedParams(), tPoints(), yPoints(), s.errorAnt, h, passes))
-            palette::setBackground(fit.label10, palette::magenta);
+        if (runBatch(state_.p, state_.sums, fixedParams(), tPoints(), yPoints(), state_.errorAnt, h, passes))
+            palette::setBackground(fit_.label10, palette::magenta);
         showReadOuts();
         writeBackParams();
         pinter();
@@ -58,8 +56,8 @@ void Form1::runBatchClick(int passes)
 
 double Form1::readStepSize()
 {
-    const double h = value(fit.Text1->text());
-    fit.Text1->setText(text(h));
+    const double h = value(fit_.Text1->text());
+    fit_.Text1->setText(text(h));
     return h;
 }
 
@@ -67,7 +65,7 @@ double Form1::readStepSize()
 // the write-back there.
 void Form1::writeBackParams()
 {
-    for (const ParamRow* row : {&fit.L, &fit.C, &fit.T})
+    for (const ParamRow* row : {&fit_.L, &fit_.C, &fit_.T})
         showValue(*row);
 }
 

@@ -1,13 +1,12 @@
 #include "window/form1.h"
 
-#include "common/numeric_error.h"
 #include "graph/graph_widget.h"
 #include "graph/plot.h"
 #include "window/palette.h"
 
 namespace ajuste {
 
-// The full redraw: curve, points, then the evaluation of the fit.
+// The full redraw: curve, points, then the evaluation of the fit_.
 void Form1::pintar()
 {
     drawCurveAndPoints(CurveRule::Within10);
@@ -16,44 +15,30 @@ void Form1::pintar()
     sumOverPoints();
     showReadOuts();
     colourErrorBox();
-    s.ocupado = false;
+    state_.ocupado = false;
 }
 
 // The light redraw after a step, which has evaluated already.
 void Form1::pinter()
 {
     drawCurveAndPoints(CurveRule::Below30);
-    s.ocupado = false;
+    state_.ocupado = false;
 }
 
 void Form1::drawCurveAndPoints(CurveRule rule)
 {
-    Graph& graf = *fit.graf;
+    Graph& graf = *fit_.graf;
     graf.clear();
     graf.setPenWidth(1);
-    plotCurve(s.p, rule, s.ymax, [&](double x, double y) { graf.setPoint(x, y, palette::red); });
+    plotCurve(state_.p, rule, state_.ymax, [&](double x, double y) { graf.setPoint(x, y, palette::red); });
     graf.setPenWidth(4);
-    plotPoints(tPoints(), yPoints(), s.ymax, [&](double x, double y) { graf.setPoint(x, y, palette::blue); });
+    plotPoints(tPoints(), yPoints(), state_.ymax, [&](double x, double y) { graf.setPoint(x, y, palette::blue); });
 }
 
 void Form1::graf_Click()
 {
-    s.ocupado = true;
-    redrawReleasing(&Form1::pintar);
-}
-
-// For callers with no recovery of their own: a failed redraw stops where it
-// is and keeps what it drew, but must not leave ocupado set, or the
-// parameter controls and step buttons would stay dead. The read-outs go:
-// they would speak of an evaluation that did not finish.
-void Form1::redrawReleasing(void (Form1::*redraw)())
-{
-    try {
-        (this->*redraw)();
-    } catch (const NumericError&) {
-        s.ocupado = false;
-        clearReadOuts();
-    }
+    state_.ocupado = true;
+    redrawReleasing([this] { pintar(); });
 }
 
 } // namespace ajuste

@@ -7,26 +7,29 @@
 
 namespace ajuste {
 
+double& Form1::parameter(const ParamRow& row)
+{
+    return state_.p.*row.scale->parameter;
+}
+
 void Form1::scrollChanged(const ParamRow& row)
 {
-    if (s.ocupado)
+    if (!takeOcupado())
         return;
-    s.ocupado = true;
-    s.p.*row.scale->parameter = row.scale->fromPosition(row.bar->value());
-    row.box->setText(text(s.p.*row.scale->parameter));
-    redrawReleasing(&Form1::pintar);
+    parameter(row) = row.scale->fromPosition(row.bar->value());
+    row.box->setText(text(parameter(row)));
+    redrawReleasing([this] { pintar(); });
 }
 
 void Form1::valueKeyPressed(const ParamRow& row, int code)
 {
-    if (s.ocupado || code != 13)
-        return;
-    takeTypedValue(row);
+    if (code == '\r' && takeOcupado())
+        takeTypedValue(row);
 }
 
 void Form1::valueLeft(const ParamRow& row)
 {
-    if (!s.ocupado)
+    if (takeOcupado())
         takeTypedValue(row);
 }
 
@@ -35,26 +38,24 @@ void Form1::valueLeft(const ParamRow& row)
 // keeps the typed precision), and the graph redrawn.
 void Form1::takeTypedValue(const ParamRow& row)
 {
-    s.ocupado = true;
     const bool taken = recovering([&] {
-        s.p.*row.scale->parameter = value(row.box->text());
+        parameter(row) = value(row.box->text());
         showValue(row);
     });
     if (taken) {
-        recovering([&] { pintar(); });
+        recovering([this] { pintar(); });
     } else if (row.goesOnAfterRecovery) {
         // Goes on with the value the recovery left; a redraw failing again
         // gets no second recovery.
         showValue(row);
-        redrawReleasing(&Form1::pintar);
+        redrawReleasing([this] { pintar(); });
     }
 }
 
 void Form1::showValue(const ParamRow& row)
 {
-    const double value = s.p.*row.scale->parameter;
-    row.box->setText(text(value));
-    row.bar->setPosition(toInt16(row.scale->toPosition(value)));
+    row.box->setText(text(parameter(row)));
+    row.bar->setPosition(toInt16(row.scale->toPosition(parameter(row))));
 }
 
 } // namespace ajuste

@@ -48,6 +48,14 @@ struct ParamRow {
     bool goesOnAfterRecovery = false; // the c row takes up its work again
 };
 
+// The graph-view controls come in ten groups, switched in this order.
+// Entering the view shows the first six before it hides the table. The
+// recovery stops after the seventh: it is only ever called from the graph
+// view, where the last three groups are showing already.
+inline constexpr int kGroupsBeforeTable = 6;
+inline constexpr int kGroupsOfRecovery = 7;
+inline constexpr int kGraphGroups = 10;
+
 struct TableControls {
     std::array<QLineEdit*, kRows> xv{};
     std::array<QLineEdit*, kRows> yv{};
@@ -68,6 +76,19 @@ struct FitControls {
     QPushButton* paso4 = nullptr;
 };
 
+struct ViewControls {
+    QPushButton* Command5 = nullptr;
+    std::array<std::vector<QWidget*>, kGraphGroups> graphGroups;
+};
+
+struct FileControls {
+    QPushButton* Command1 = nullptr;
+    QPushButton* Recuperar = nullptr;
+};
+
+// How a capture leaves the cells it reads.
+enum class CellTexts { Normalise, AsTheyAre };
+
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -78,8 +99,8 @@ public:
     // Every modal message goes through here; tests put a recorder in.
     void setMessenger(Messenger messenger);
 
-    const WindowState& state() const { return s; }
-    const NumberFormat& numberFormat() const { return numbers; }
+    const WindowState& state() const { return state_; }
+    const NumberFormat& numberFormat() const { return numbers_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -95,14 +116,16 @@ private:
     void showTableView();
     void showGroups(int first, int last, bool shown);
     void desbord();
+    bool takeOcupado();
     bool recovering(const std::function<void()>& work);
+    void redrawReleasing(const std::function<void()>& redraw);
 
     // Drawing and parameter controls (graph/)
     void pintar();
     void pinter();
     void drawCurveAndPoints(CurveRule rule);
     void graf_Click();
-    void redrawReleasing(void (Form1::*redraw)());
+    double& parameter(const ParamRow& row);
     void scrollChanged(const ParamRow& row);
     void valueKeyPressed(const ParamRow& row, int code);
     void valueLeft(const ParamRow& row);
@@ -126,7 +149,7 @@ private:
 
     // Data table and file (data/)
     void capturar();
-    std::int16_t readRows(bool rewrite);
+    std::int16_t readRows(CellTexts cells);
     void warnAboutPeriod(int code);
     void computeYmedia();
     void Command1_Click();
@@ -140,16 +163,14 @@ private:
     std::span<const double> tPoints() const;
     std::span<const double> yPoints() const;
 
-    WindowState s;
-    NumberFormat numbers;
-    Messenger messenger;
+    WindowState state_;
+    NumberFormat numbers_;
+    Messenger messenger_;
 
-    TableControls table;
-    FitControls fit;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Recuperar = nullptr;
-    std::array<std::vector<QWidget*>, 10> graphGroups; // switched in this order
+    TableControls table_;
+    FitControls fit_;
+    ViewControls views_;
+    FileControls files_;
 };
 
 } // namespace ajuste

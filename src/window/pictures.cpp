@@ -32,6 +32,20 @@ void write(QPainter& painter, int& x, int y, const QString& text, double points)
     x += QFontMetrics(font).horizontalAdvance(text);
 }
 
+QImage parameterPicture(const QString& letter, const QString& subscript, QSize size)
+{
+    QImage image = blankPicture(size);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(Qt::black);
+    const QFontMetrics metrics(italicFont(16));
+    int x = (size.width() - metrics.horizontalAdvance(letter + subscript)) / 2;
+    const int baseline = (size.height() + metrics.ascent() - metrics.descent()) / 2;
+    write(painter, x, baseline, letter, 16);
+    write(painter, x, baseline + 4, subscript, 9);
+    return image;
+}
+
 } // namespace
 
 QImage functionPicture()
@@ -48,18 +62,19 @@ QImage functionPicture()
     return image;
 }
 
-QImage parameterPicture(const QString& letter, const QString& subscript, QSize size)
+QImage pictureOfA()
 {
-    QImage image = blankPicture(size);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setPen(Qt::black);
-    const QFontMetrics metrics(italicFont(16));
-    int x = (size.width() - metrics.horizontalAdvance(letter + subscript)) / 2;
-    const int baseline = (size.height() + metrics.ascent() - metrics.descent()) / 2;
-    write(painter, x, baseline, letter, 16);
-    write(painter, x, baseline + 4, subscript, 9);
-    return image;
+    return parameterPicture("a", "", {31, 36});
+}
+
+QImage pictureOfC()
+{
+    return parameterPicture("c", "", {31, 29});
+}
+
+QImage pictureOfT0()
+{
+    return parameterPicture("t", "0", {37, 35});
 }
 
 } // namespace ajuste

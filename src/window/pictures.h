@@ -4,9 +4,11 @@
 
 namespace ajuste {
 
-// The formula of the model for `funcion`, and the letters of the
-// parameter rows for Picture1 to Picture3.
+// The formula of the model for `funcion`, and the letter of each parameter
+// row for Picture1 to Picture3, at the sizes the form was drawn with.
 QImage functionPicture();
-QImage parameterPicture(const QString& letter, const QString& subscript, QSize size);
+QImage pictureOfA();
+QImage pictureOfC();
+QImage pictureOfT0();
 
 } // namespace ajuste

@@ -12,21 +12,21 @@ namespace ajuste {
 // before the message, so the change events of the reset bars do nothing.
 void Form1::desbord()
 {
-    s.ocupado = true;
+    state_.ocupado = true;
     message(texts::kOverflow);
-    s.p.a = 5.0;
-    s.p.c = 1.0;
-    s.modoTabla = false;
-    fit.C.bar->setPosition(10);
-    fit.L.bar->setPosition(-50);
-    fit.T.bar->setPosition(0);
-    s.p.t0 = 0.0;
-    fit.L.box->setText(text(s.p.a));
-    fit.T.box->setText(text(s.p.t0));
-    fit.C.box->setText(text(s.p.c));
-    showGraphControls(7);
+    state_.p.a = 5.0;
+    state_.p.c = 1.0;
+    state_.modoTabla = false;
+    fit_.C.bar->setPosition(10);
+    fit_.L.bar->setPosition(-50);
+    fit_.T.bar->setPosition(0);
+    state_.p.t0 = 0.0;
+    fit_.L.box->setText(text(state_.p.a));
+    fit_.T.box->setText(text(state_.p.t0));
+    fit_.C.box->setText(text(state_.p.c));
+    showGraphControls(kGroupsOfRecovery);
     capturar();
-    redrawReleasing(&Form1::pinter);
+    redrawReleasing([this] { pinter(); });
     clearReadOuts();
 }
 
@@ -40,6 +40,20 @@ bool Form1::recovering(const std::function<void()>& work)
     } catch (const NumericError&) {
         desbord();
         return false;
+    }
+}
+
+// For redraws with no recovery of their own: a failed one stops where it
+// is and keeps what it drew, but must not leave ocupado set, or the
+// parameter controls and step buttons would stay dead. The read-outs go:
+// they would speak of an evaluation that did not finish.
+void Form1::redrawReleasing(const std::function<void()>& redraw)
+{
+    try {
+        redraw();
+    } catch (const NumericError&) {
+        state_.ocupado = false;
+        clearReadOuts();
     }
 }
 

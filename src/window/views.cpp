@@ -8,48 +8,48 @@ namespace ajuste {
 
 void Form1::Command5_Click()
 {
-    if (!s.modoTabla) {
+    if (!state_.modoTabla) {
         showTableView();
         return;
     }
     capturar();
-    if (s.npuntos == 0) {
+    if (state_.npuntos == 0) {
         message(texts::kNoData);
         return;
     }
-    s.modoTabla = false;
-    showGraphControls(10);
+    state_.modoTabla = false;
+    showGraphControls(kGraphGroups);
     capturar();
     computeYmedia();
-    redrawReleasing(&Form1::pintar);
+    redrawReleasing([this] { pintar(); });
 }
 
 // The graph view as entering it sets it up, with the groups of graph
-// controls shown up to lastGroup (the recovery stops at the seventh).
+// controls shown up to lastGroup.
 void Form1::showGraphControls(int lastGroup)
 {
-    Command5->setText(texts::kTableButton);
-    showGroups(0, 6, true);
-    for (QWidget* w : table.all)
+    views_.Command5->setText(texts::kTableButton);
+    showGroups(0, kGroupsBeforeTable, true);
+    for (QWidget* w : table_.all)
         w->hide();
-    showGroups(6, lastGroup, true);
+    showGroups(kGroupsBeforeTable, lastGroup, true);
 }
 
 void Form1::showTableView()
 {
-    s.modoTabla = true;
-    Command5->setText(texts::kGraphButton);
-    showGroups(0, 6, false);
-    for (QWidget* w : table.all)
+    state_.modoTabla = true;
+    views_.Command5->setText(texts::kGraphButton);
+    showGroups(0, kGroupsBeforeTable, false);
+    for (QWidget* w : table_.all)
         w->show();
-    showGroups(6, 10, false);
+    showGroups(kGroupsBeforeTable, kGraphGroups, false);
 }
 
 // Groups first … last − 1 of the graph-view controls, in their order.
 void Form1::showGroups(int first, int last, bool shown)
 {
     for (int g = first; g < last; ++g)
-        for (QWidget* w : graphGroups[g])
+        for (QWidget* w : views_.graphGroups[g])
             w->setVisible(shown);
 }
 
