@@ -1,5 +1,7 @@
 #include "window_fixture.h"
 
+#include "window/user_locale.h"
+
 #include <QPushButton>
 #include <QTest>
 
@@ -177,5 +179,32 @@ TEST_F(PeriodDecimal, PeriodIsTheDecimalSeparatorAndNoWarningIsShown)
     EXPECT_EQ(yv(0)->text(), "1250");
     EXPECT_EQ(find<QLineEdit>("Text1")->text(), "0.001");
 }
+
+struct Lookup {
+    const char* name;
+    const char *lcAll, *lcNumeric, *lang;
+    const char* decimal;
+};
+
+class LocaleLookup : public ::testing::TestWithParam<Lookup> {};
+
+TEST_P(LocaleLookup, TakesTheFirstVariableSet)
+{
+    const Lookup l = GetParam();
+    LocaleGuard guard(l.lcAll, l.lcNumeric, l.lang);
+    EXPECT_EQ(userNumberFormat().decimal, l.decimal);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Variables, LocaleLookup,
+    ::testing::Values(Lookup{"all_over_numeric", "en_US.UTF-8", "es_ES.UTF-8", "es_ES.UTF-8", "."},
+                      Lookup{"spanish_all_over_lang", "es_ES.UTF-8", nullptr, "en_US.UTF-8", ","},
+                      Lookup{"numeric_over_lang", nullptr, "en_US.UTF-8", "es_ES.UTF-8", "."},
+                      Lookup{"lang_alone", nullptr, nullptr, "en_GB.UTF-8", "."},
+                      Lookup{"empty_is_unset", "", "", "en_US.UTF-8", "."},
+                      Lookup{"c_is_spanish", "C", nullptr, "en_US.UTF-8", ","},
+                      Lookup{"posix_is_spanish", nullptr, "POSIX", "en_US.UTF-8", ","},
+                      Lookup{"none_is_spanish", nullptr, nullptr, nullptr, ","}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,79 +1,48 @@
 #include "window_fixture.h"
 
 #include "near.h"
-#include "window/scroll_bar.h"
+#include "worked_example.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QTest>
-
-#include <tuple>
 
 using namespace ajuste;
 
 namespace {
 
-class Descent : public WindowTest {
-protected:
-    // a = 5, c = 1, t0 = 0 over (0; 4) and (1; 10) unless told otherwise.
-    void enterWith(std::initializer_list<std::pair<const char*, const char*>> points = {{"0", "4"}, {"1", "10"}})
-    {
-        int row = 0;
-        for (const auto& [t, y] : points)
-            fillRow(row++, t, y);
-        enterGraphView();
-    }
-    int position(const char* bar) const { return find<ScrollBar>(bar)->value(); }
-    QColor label10() const { return background(find("label10")); }
-};
+using Descent = WorkedExample;
 
 TEST_F(Descent, OneStepShowsTheWorkedSumsAndMovesAgainstThem)
 {
-    enterWith();
     click("paso");
 
-    // Worked values for (0; 4), (1; 10) at a = 5, c = 1, t0 = 0, ymedia = 7.
-    const std::tuple<const char*, double Sums::*, double> readOuts[] = {
-        {"Label6", &Sums::derL, 21.5249244201},
-        {"Label7", &Sums::derC, 97.6246221006},
-        {"Label8", &Sums::derT, -107.624622101},
-        {"label9", &Sums::errorCuad, 13.8982196274},
-    };
-    for (const auto& [control, sum, expected] : readOuts) {
-        EXPECT_TRUE(near12(state().sums.*sum, expected)) << control;
-        EXPECT_EQ(textOf(control), numberText(state().sums.*sum)) << control;
-    }
+    expectWorkedEvaluation();
     EXPECT_TRUE(textOf("label9").startsWith("13,89821962736"));
-    EXPECT_TRUE(near12(toNumber(textOf("label10").toStdString(), form->numberFormat()), 37.6588060918));
-    EXPECT_EQ(label10(), kWhite);
-
-    EXPECT_TRUE(near12(state().p.a, 4.97847507558));
-    EXPECT_TRUE(near12(state().p.c, 0.902375377899));
-    EXPECT_TRUE(near12(state().p.t0, 0.107624622101));
+    EXPECT_EQ(errorBox(), kWhite);
+    expectWorkedStep();
     const Params& p = state().p;
     EXPECT_EQ(QStringList({textOf("Lval"), textOf("Cval"), textOf("Tval")}),
               QStringList({numberText(p.a), numberText(p.c), numberText(p.t0)}));
-    EXPECT_EQ(QList<int>({position("LSCR"), position("CSCR"), position("TSCR")}), QList<int>({-50, 9, 1}));
+    EXPECT_EQ(QList<int>({position("LSCR"), position("CSCR"), position("TSCR")}),
+              QList<int>({worked::kStepLSCR, worked::kStepCSCR, worked::kStepTSCR}));
 }
 
 TEST_F(Descent, HundredStepsAfterAGrowingStepStopBeforeTheirFirstUpdate)
 {
-    enterWith();
     retype("Text1", "0,01");
     click("paso");
     const Params after = state().p;
     click("paso3");
 
     EXPECT_TRUE(state().p.a == after.a && state().p.c == after.c && state().p.t0 == after.t0);
-    EXPECT_EQ(label10(), kMagenta);
+    EXPECT_EQ(errorBox(), kMagenta);
     // Error at a = 4,78475…, c = 0,02375…, t0 = 1,07624…, by hand.
-    EXPECT_TRUE(near12(state().sums.errorCuad, 27.7300753702));
+    EXPECT_TRUE(near12(state().sums.errorCuad, worked::kErrorAfterStep001));
     EXPECT_EQ(textOf("label9"), numberText(state().sums.errorCuad));
 }
 
 TEST_F(Descent, TenThousandStepsWithFallingErrorApplyEveryUpdate)
 {
-    enterWith();
     retype("Text1", "0,00002");
     click("paso4");
 
@@ -85,14 +54,13 @@ TEST_F(Descent, TenThousandStepsWithFallingErrorApplyEveryUpdate)
     // The read-outs are those of the last pass, before its update.
     EXPECT_NEAR(state().sums.errorCuad, 5.036076479822956e-05, 1e-13);
     EXPECT_EQ(textOf("label9"), numberText(state().sums.errorCuad));
-    EXPECT_EQ(label10(), kWhite);
+    EXPECT_EQ(errorBox(), kWhite);
     EXPECT_EQ(position("LSCR"), -51);
     EXPECT_TRUE(messages.empty()) << messageTexts().toStdString();
 }
 
 TEST_F(Descent, BatchEndingBeyondTheCBarRecoversAfterWritingWhatCameBefore)
 {
-    enterWith();
     retype("Text1", "0,1");
     QStringList boxes;
     std::pair<int, int> bars;
@@ -106,23 +74,22 @@ TEST_F(Descent, BatchEndingBeyondTheCBarRecoversAfterWritingWhatCameBefore)
     // One update with the worked sums, then the error grows and the batch
     // stops: c = 1 − 0,1 · 97,62… lies beyond −6,05.
     const Params& p = messages[0].state.p;
-    EXPECT_TRUE(near12(p.a, 2.84750755799));
-    EXPECT_TRUE(near12(p.c, -8.76246221006));
+    EXPECT_TRUE(near12(p.a, worked::kStep01A));
+    EXPECT_TRUE(near12(p.c, worked::kStep01C));
     EXPECT_EQ(boxes, QStringList({numberText(p.a), numberText(p.c), "0"}));
     EXPECT_EQ(bars, std::pair(-72, 10));
 }
 
 TEST_F(Descent, FixedCStaysAndShowsAZeroDerivative)
 {
-    enterWith();
     QTest::mouseClick(find("Check2"), Qt::LeftButton);
     ASSERT_EQ(find<QCheckBox>("Check2")->checkState(), Qt::Checked);
     click("paso");
 
     EXPECT_EQ(state().p.c, 1.0);
     EXPECT_EQ(textOf("Label7"), "0");
-    EXPECT_TRUE(near12(state().p.a, 4.97847507558));
-    EXPECT_TRUE(near12(state().p.t0, 0.107624622101));
+    EXPECT_TRUE(near12(state().p.a, worked::kStepA));
+    EXPECT_TRUE(near12(state().p.t0, worked::kStepT0));
 }
 
 struct StepSize {
@@ -132,14 +99,15 @@ struct StepSize {
     double a, t0;
 };
 
-class StepSizes : public Descent, public ::testing::WithParamInterface<StepSize> {};
+class StepSizes : public WindowTest, public ::testing::WithParamInterface<StepSize> {};
 
 // One point (0; 5,1) at a = 5, c = 1, t0 = 0: derL = −0,2, derC = 0 and
 // derT = 1, so a step takes a to 5 + 0,2·h and t0 to −h.
 TEST_P(StepSizes, AreReadInTheUsersNotation)
 {
     const StepSize s = GetParam();
-    enterWith({{"0", "5,1"}});
+    fillRow(0, "0", "5,1");
+    enterGraphView();
     retype("Text1", s.typed);
     find<QLineEdit>("Lval")->setText("5,00");
     click("paso");
@@ -168,11 +136,10 @@ INSTANTIATE_TEST_SUITE_P(Spanish, StepSizes,
 
 TEST_F(Descent, PressesWhileBusyDoNothingAtAll)
 {
-    enterWith();
     retype("Text1", "0,01");
     click("paso");
     click("paso"); // the error has grown since the first step
-    ASSERT_EQ(label10(), kMagenta);
+    ASSERT_EQ(errorBox(), kMagenta);
     retype("Text1", "abc");
 
     onMessage = [&] {
@@ -187,7 +154,7 @@ TEST_F(Descent, PressesWhileBusyDoNothingAtAll)
         EXPECT_EQ(state().errorAnt, before.errorAnt);
         EXPECT_EQ(textOf("Text1"), "0,0010");
         EXPECT_EQ(textOf("label10"), readOut);
-        EXPECT_EQ(label10(), kMagenta);
+        EXPECT_EQ(errorBox(), kMagenta);
     };
     click("paso");
     EXPECT_EQ(messageTexts(), "Desbordamiento");

@@ -2,6 +2,7 @@
 
 #include "near.h"
 #include "window/scroll_bar.h"
+#include "worked_example.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -11,15 +12,8 @@ using namespace ajuste;
 
 namespace {
 
-// Graph view with (0; 4) and (1; 10) at a = 5, c = 1, t0 = 0.
-class ParameterControls : public WindowTest {
+class ParameterControls : public WorkedExample {
 protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        enterWorkedExample();
-    }
-
     QLineEdit* box(const char* name) const { return find<QLineEdit>(name); }
     ScrollBar* bar(const char* name) const { return find<ScrollBar>(name); }
 
@@ -56,7 +50,7 @@ TEST_P(ScrollMoves, SetTheParameterItsBoxAndRedraw)
     for (int k = 0; k < s.times; ++k)
         bar(s.bar)->triggerAction(s.action);
 
-    EXPECT_EQ(bar(s.bar)->value(), s.position);
+    EXPECT_EQ(position(s.bar), s.position);
     EXPECT_TRUE(near12(state().p.*s.parameter, s.value));
     EXPECT_EQ(box(QByteArray(s.bar).replace("SCR", "val").constData())->text(), s.text);
     expectEvaluated();
@@ -93,7 +87,7 @@ TEST_P(TypedValues, TakeEffectOnEnter)
 
     EXPECT_EQ(state().p.*t.parameter, t.value);
     EXPECT_EQ(box(t.box)->text(), t.shown);
-    EXPECT_EQ(bar(t.bar)->value(), t.position);
+    EXPECT_EQ(position(t.bar), t.position);
     EXPECT_TRUE(messages.empty()) << messageTexts().toStdString();
     expectEvaluated();
 }
@@ -128,10 +122,9 @@ TEST_P(FailingValues, ResetAllThreeParameters)
     EXPECT_TRUE(state().p.a == 5.0 && state().p.c == 1.0 && state().p.t0 == 0.0);
     EXPECT_EQ(QStringList({box("Lval")->text(), box("Cval")->text(), box("Tval")->text()}),
               QStringList({"5", "1", "0"}));
-    EXPECT_EQ(QList<int>({bar("LSCR")->value(), bar("CSCR")->value(), bar("TSCR")->value()}),
-              QList<int>({-50, 10, 0}));
+    EXPECT_EQ(QList<int>({position("LSCR"), position("CSCR"), position("TSCR")}), QList<int>({-50, 10, 0}));
     if (f.goesOn) {
-        EXPECT_TRUE(near12(state().sums.errorCuad, 13.8982196274)); // worked error at 5, 1, 0
+        EXPECT_TRUE(near12(state().sums.errorCuad, worked::kErrorCuad));
         expectEvaluated();
     } else {
         EXPECT_TRUE(box("label9")->text().isEmpty());
@@ -163,11 +156,25 @@ TEST_F(ParameterControls, LeavingByAClickRunsBeforeTheClickedControl)
     QTest::mouseClick(find("paso"), Qt::LeftButton);
 
     EXPECT_TRUE(messages.empty()) << messageTexts().toStdString();
-    EXPECT_TRUE(near12(state().sums.errorCuad, 56.5280532714)); // by hand at a = 5, c = 1,25, t0 = 0
+    EXPECT_TRUE(near12(state().sums.errorCuad, worked::kErrorAtC125));
     EXPECT_EQ(state().errorAnt, state().sums.errorCuad);
-    EXPECT_EQ(background(find("label10")), kWhite);
+    EXPECT_EQ(errorBox(), kWhite);
     EXPECT_LT(state().p.c, 1.25);
     EXPECT_EQ(box("Cval")->text(), numberText(state().p.c));
+}
+
+// Enter takes the value and the error grows; leaving the box takes it again
+// and finds the same error.
+TEST_F(ParameterControls, EnterThenLeavingTakesTheValueTwice)
+{
+    activate();
+    enterValue("Cval", "1,25");
+    EXPECT_EQ(errorBox(), kMagenta);
+    QTest::keyClick(box("Cval"), Qt::Key_Tab);
+    ASSERT_FALSE(box("Cval")->hasFocus());
+    EXPECT_TRUE(near12(state().sums.errorCuad, worked::kErrorAtC125));
+    EXPECT_EQ(state().errorAnt, state().sums.errorCuad);
+    EXPECT_EQ(errorBox(), kWhite);
 }
 
 class FocusToAnotherWindow : public ParameterControls, public ::testing::WithParamInterface<bool> {};

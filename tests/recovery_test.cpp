@@ -2,6 +2,7 @@
 
 #include "near.h"
 #include "window/scroll_bar.h"
+#include "worked_example.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,17 +16,7 @@ using namespace ajuste;
 
 namespace {
 
-// Graph view with (0; 4) and (1; 10) at a = 5, c = 1, t0 = 0.
-class Recovery : public WindowTest {
-protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        enterWorkedExample();
-    }
-
-    int position(const char* bar) const { return find<ScrollBar>(bar)->value(); }
-};
+using Recovery = WorkedExample;
 
 TEST_F(Recovery, ShowsTheMessageThenResetsTheParametersAndTheirControls)
 {
@@ -35,8 +26,8 @@ TEST_F(Recovery, ShowsTheMessageThenResetsTheParametersAndTheirControls)
     ASSERT_EQ(messageTexts(), "Desbordamiento");
     const WindowState& during = messages[0].state;
     EXPECT_TRUE(during.ocupado);
-    EXPECT_TRUE(near12(during.p.c, -8.76246221006));
-    EXPECT_TRUE(near12(during.p.t0, 10.7624622101));
+    EXPECT_TRUE(near12(during.p.c, worked::kStep01C));
+    EXPECT_TRUE(near12(during.p.t0, worked::kStep01T0));
 
     EXPECT_TRUE(state().p.a == 5.0 && state().p.c == 1.0 && state().p.t0 == 0.0);
     EXPECT_EQ(QStringList({textOf("Lval"), textOf("Cval"), textOf("Tval")}), QStringList({"5", "1", "0"}));
@@ -81,13 +72,13 @@ TEST_F(Recovery, NextStepComparesWithTheErrorBeforeTheFailure)
     click("paso");
     ASSERT_EQ(messageTexts(), "Desbordamiento");
     const double leftOver = state().sums.errorCuad;
-    EXPECT_TRUE(near12(leftOver, 6.28087549463)); // by hand at a = 5, c = 0,9, t0 = 0
+    EXPECT_TRUE(near12(leftOver, worked::kErrorAtC09));
 
     retype("Text1", "0,001");
     click("paso");
     EXPECT_EQ(state().errorAnt, leftOver);
-    EXPECT_TRUE(near12(state().sums.errorCuad, 13.8982196274));
-    EXPECT_EQ(background(find("label10")), kMagenta);
+    EXPECT_TRUE(near12(state().sums.errorCuad, worked::kErrorCuad));
+    EXPECT_EQ(errorBox(), kMagenta);
 }
 
 // Letters in Lval and Enter, answered in the real box.
@@ -98,13 +89,14 @@ TEST_F(Recovery, RealMessageBoxSaysDesbordamientoWithAceptarOnly)
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     find<ScrollBar>("CSCR")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
 
-    QString text;
+    QString text, caption;
     QStringList buttons;
     QMessageBox::Icon icon = QMessageBox::Warning;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         text = box->text();
+        caption = box->windowTitle();
         icon = box->icon();
         for (QAbstractButton* button : box->buttons())
             buttons << button->text();
@@ -115,6 +107,7 @@ TEST_F(Recovery, RealMessageBoxSaysDesbordamientoWithAceptarOnly)
     QTest::keyClick(find("Lval"), Qt::Key_Return);
 
     EXPECT_EQ(text, "Desbordamiento");
+    EXPECT_EQ(caption, "Ajuste de Curvas Exponenciales");
     EXPECT_EQ(buttons, QStringList{"Aceptar"});
     EXPECT_EQ(icon, QMessageBox::NoIcon);
     EXPECT_EQ(state().p.c, 1.0);

@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include "window/scroll_bar.h"
+#include "worked_example.h"
 
 #include <QCheckBox>
 #include <QTest>
@@ -21,8 +22,7 @@ TEST_F(Views, EmptyTableRefusesTheGraphView)
 
 TEST_F(Views, GraphViewAndBackKeepParametersBoxesAndStepSize)
 {
-    fillRow(0, "0", "4");
-    fillRow(1, "1", "10");
+    typeWorkedExample();
     enterGraphView();
     expectGraphView();
     find<QCheckBox>("Check2")->setChecked(true);
@@ -42,12 +42,11 @@ TEST_F(Views, GraphViewAndBackKeepParametersBoxesAndStepSize)
 
 TEST_F(Views, MeanIsOverExactlyTheCapturedPoints)
 {
-    fillRow(0, "0", "4");
-    fillRow(1, "1", "10");
+    typeWorkedExample();
     fillRow(3, "2", "100"); // after the empty row: not captured
     enterGraphView();
     EXPECT_EQ(state().npuntos, 2);
-    EXPECT_EQ(state().ymedia, 7.0);
+    EXPECT_EQ(state().ymedia, worked::kYmedia);
 
     click("Command5");
     xv(1)->clear();

@@ -1,20 +1,28 @@
 #include "window_fixture.h"
 
+#include "near.h"
+#include "window/scroll_bar.h"
+#include "worked_example.h"
+
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
-LocaleGuard::LocaleGuard(const char* name)
+#include <tuple>
+
+LocaleGuard::LocaleGuard(const char* lcAll, const char* lcNumeric, const char* lang)
 {
-    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+    const std::pair<const char*, const char*> wanted[] = {{"LC_ALL", lcAll}, {"LC_NUMERIC", lcNumeric}, {"LANG", lang}};
+    for (const auto& [variable, value] : wanted) {
         saved.emplace_back(variable, qEnvironmentVariableIsSet(variable)
                                          ? std::optional(qgetenv(variable))
                                          : std::nullopt);
         qunsetenv(variable);
+        if (value)
+            qputenv(variable, value);
     }
-    if (name)
-        qputenv("LC_ALL", name);
 }
 
 LocaleGuard::~LocaleGuard()
@@ -39,9 +47,13 @@ void WindowTest::SetUp()
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
 }
 
+// A window or dialog left showing would leak into the next test.
 void WindowTest::TearDown()
 {
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     form.reset();
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->isVisible()) << "stray window " << w->metaObject()->className();
 }
 
 namespace {
@@ -72,11 +84,31 @@ QColor WindowTest::background(QWidget* box) const
     return box->palette().color(QPalette::Base);
 }
 
+QColor WindowTest::errorBox() const
+{
+    return background(find("label10"));
+}
+
+int WindowTest::position(const char* bar) const
+{
+    return find<ajuste::ScrollBar>(bar)->value();
+}
+
 QString WindowTest::textOf(const char* name) const
 {
     if (auto* label = form->findChild<QLabel*>(name))
         return label->text();
     return find<QLineEdit>(name)->text();
+}
+
+double WindowTest::shownNumber(const char* name) const
+{
+    try {
+        return ajuste::toNumber(textOf(name).toStdString(), form->numberFormat());
+    } catch (const std::exception&) {
+        ADD_FAILURE() << name << " shows no number: " << textOf(name).toStdString();
+        return 0.0;
+    }
 }
 
 QString WindowTest::numberText(double x) const
@@ -154,15 +186,43 @@ void WindowTest::expectGraphView() const
     expectView(*form, false);
 }
 
-void WindowTest::enterWorkedExample()
-{
-    fillRow(0, "0", "4");
-    fillRow(1, "1", "10");
-    enterGraphView();
-}
-
 void WindowTest::enterGraphView()
 {
     click("Command5");
     ASSERT_FALSE(state().modoTabla) << messageTexts().toStdString();
+}
+
+void WindowTest::typeWorkedExample() const
+{
+    fillRow(0, "0", "4");
+    fillRow(1, "1", "10");
+}
+
+void WindowTest::expectWorkedEvaluation() const
+{
+    const std::tuple<const char*, double ajuste::Sums::*, double> readOuts[] = {
+        {"Label6", &ajuste::Sums::derL, worked::kDerL},
+        {"Label7", &ajuste::Sums::derC, worked::kDerC},
+        {"Label8", &ajuste::Sums::derT, worked::kDerT},
+        {"label9", &ajuste::Sums::errorCuad, worked::kErrorCuad},
+    };
+    for (const auto& [control, sum, expected] : readOuts) {
+        EXPECT_TRUE(near12(state().sums.*sum, expected)) << control;
+        EXPECT_EQ(textOf(control), numberText(state().sums.*sum)) << control;
+    }
+    EXPECT_TRUE(near12(shownNumber("label10"), worked::kNormalised));
+}
+
+void WindowTest::expectWorkedStep() const
+{
+    EXPECT_TRUE(near12(state().p.a, worked::kStepA));
+    EXPECT_TRUE(near12(state().p.c, worked::kStepC));
+    EXPECT_TRUE(near12(state().p.t0, worked::kStepT0));
+}
+
+void WorkedExample::SetUp()
+{
+    WindowTest::SetUp();
+    typeWorkedExample();
+    enterGraphView();
 }

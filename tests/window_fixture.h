@@ -26,10 +26,11 @@ inline const QColor kRed(128, 0, 0);
 inline const QColor kBlue(0, 0, 128);
 inline const QColor kGreen(0, 255, 0);
 
-// Sets the locale the window will read, and puts the environment back.
+// Sets the locale variables the window will read (null leaves one unset),
+// and puts the environment back.
 class LocaleGuard {
 public:
-    explicit LocaleGuard(const char* name);
+    explicit LocaleGuard(const char* lcAll, const char* lcNumeric = nullptr, const char* lang = nullptr);
     ~LocaleGuard();
     LocaleGuard(const LocaleGuard&) = delete;
     LocaleGuard& operator=(const LocaleGuard&) = delete;
@@ -61,10 +62,12 @@ protected:
     }
     QLineEdit* xv(int row) const;
     QLineEdit* yv(int row) const;
-    QWidget* graf() const { return find("graf"); }
     QColor background(QWidget* box) const;
-    QString textOf(const char* name) const; // a label's caption or a box's text
-    QString numberText(double x) const;     // x as the window writes it
+    QColor errorBox() const;                 // the background of label10
+    int position(const char* bar) const;     // a scroll bar's
+    QString textOf(const char* name) const;  // a label's caption or a box's text
+    double shownNumber(const char* name) const; // the same, read back as a number
+    QString numberText(double x) const;      // x as the window writes it
     QString messageTexts() const;
 
     void typeInto(QLineEdit* box, const QString& text) const; // key by key
@@ -72,7 +75,10 @@ protected:
     void retype(const char* box, const QString& text) const; // cleared, then typed
     void click(const char* name) const;
     void enterGraphView(); // with the rows typed so far
-    void enterWorkedExample(); // (0; 4) and (1; 10) at a = 5, c = 1, t0 = 0
+    void typeWorkedExample() const;
+    // The sums of the worked example, held and shown, and one step of 0,001.
+    void expectWorkedEvaluation() const;
+    void expectWorkedStep() const;
     // Exactly one view's controls shown, and the always-visible ones.
     void expectTableView() const;
     void expectGraphView() const;
@@ -83,4 +89,10 @@ protected:
     std::unique_ptr<ajuste::Form1> form;
     std::vector<Message> messages;
     std::function<void()> onMessage; // runs inside the message, when set
+};
+
+// The graph view over the worked example, at a = 5, c = 1, t0 = 0.
+class WorkedExample : public WindowTest {
+protected:
+    void SetUp() override;
 };
