@@ -1,6 +1,7 @@
 #include "window/form1.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    QApplication::setDesktopFileName(AJUSTE_APP_ID);
+    QApplication::setWindowIcon(QIcon::fromTheme(AJUSTE_APP_ID));
     QApplication::setStyle("Fusion");
     ajuste::Form1 window;
     window.show();
