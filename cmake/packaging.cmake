@@ -8,12 +8,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${AJUSTE_PROGRAM})
 set(CPACK_PACKAGE_CONTACT "${AJUSTE_DEVELOPER} <dev@ajuste.local>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "fit an exponential curve to measured points (Spanish interface)")
-set(CPACK_PACKAGE_DESCRIPTION
-  "A small desktop program for students and lab users. Type up to 20 measured\n"
-  "points (t, y), see them in a graph with the curve f(t) = a*exp(c*(t - t0)),\n"
-  "and set a, c and t0 by hand or fit them by gradient descent, reading the\n"
-  "squared error, its gradient and a normalised error. The data table is saved\n"
-  "to and loaded from a text file. The window is in Spanish.")
+set(CPACK_PACKAGE_DESCRIPTION "A small desktop program for students and lab users. Type up to 20 measured
+points (t, y), see them in a graph with the curve f(t) = a*exp(c*(t - t0)),
+and set a, c and t0 by hand or fit them by gradient descent, reading the
+squared error, its gradient and a normalised error. The data table is saved
+to and loaded from a text file. The window is in Spanish.")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
