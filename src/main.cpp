@@ -2,6 +2,7 @@
 #include "window/form1.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,11 +20,13 @@ bool displayAvailable(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     if (!displayAvailable(argc, argv)) {
-        std::fputs("ajuste: no hay pantalla gráfica (DISPLAY sin definir); no se puede abrir la ventana.\n", stderr);
+        std::fputs("ajuste-curvas-exponenciales: no hay pantalla gráfica (DISPLAY sin definir); no se puede abrir la ventana.\n", stderr);
         return 1;
     }
     QApplication app(argc, argv);
     ajuste::setUpApplication();
+    QApplication::setDesktopFileName(AJUSTE_APP_ID);
+    QApplication::setWindowIcon(QIcon::fromTheme(AJUSTE_APP_ID));
     ajuste::Form1 window;
     window.show();
     return app.exec();
