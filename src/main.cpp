@@ -2,7 +2,6 @@
 #include "window/form1.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,8 +24,6 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     ajuste::setUpApplication();
-    QApplication::setDesktopFileName(AJUSTE_APP_ID);
-    QApplication::setWindowIcon(QIcon::fromTheme(AJUSTE_APP_ID));
     ajuste::Form1 window;
     window.show();
     return app.exec();

@@ -2,8 +2,9 @@
 
 namespace ajuste {
 
-// Process-wide settings the window is drawn for, once the QApplication
-// exists: the Fusion style, and the face that stands in for MS Sans Serif.
+// Process-wide settings, once the QApplication exists: the program's desktop
+// entry and icon, and what the window is drawn for: the Fusion style, and
+// the face that stands in for MS Sans Serif.
 void setUpApplication();
 
 } // namespace ajuste
