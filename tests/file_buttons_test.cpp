@@ -6,10 +6,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace ajuste;
 
@@ -20,40 +20,7 @@ class DataFile : public WindowTest {
 protected:
     using WindowTest::WindowTest;
 
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.isValid());
-        previous = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-        WindowTest::SetUp();
-    }
-    void TearDown() override
-    {
-        WindowTest::TearDown();
-        QDir::setCurrent(previous);
-    }
-
-    QByteArray fileBytes() const
-    {
-        QFile file("datos.txt");
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-    }
-    void writeFile(const QByteArray& bytes) const
-    {
-        QFile file("datos.txt");
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QStringList tableTexts() const
-    {
-        QStringList texts;
-        for (int row = 0; row < kRows; ++row)
-            texts << xv(row)->text() << yv(row)->text();
-        return texts;
-    }
-
-    QTemporaryDir folder;
-    QString previous;
+    InTemporaryFolder folder;
 };
 
 TEST_F(DataFile, EmptyTableSavesTheCountAlone)
@@ -209,6 +176,19 @@ TEST_F(PeriodDecimalFile, CommaTextsLoadAsTheyAreAndReadByThisLocale)
     click("Recuperar");
     EXPECT_EQ(xv(0)->text(), "2,5");
     EXPECT_EQ(state().tdatos[0], 25.0);
+}
+
+// A named pipe would keep the window waiting for a writer.
+TEST_F(DataFile, PipeOrFolderIsRefusedWithoutOpeningIt)
+{
+    fillRow(0, "1", "2");
+    ASSERT_EQ(mkfifo("datos.txt", 0644), 0);
+    click("Recuperar");
+    QFile::remove("datos.txt");
+    ASSERT_TRUE(QDir().mkdir("datos.txt"));
+    click("Recuperar");
+    EXPECT_EQ(messageTexts(), "No se pudo leer el archivo datos.txt. | No se pudo leer el archivo datos.txt.");
+    EXPECT_EQ(xv(0)->text(), "1");
 }
 
 TEST_F(DataFile, MissingFileIsSaidAndChangesNothing)

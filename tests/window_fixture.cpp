@@ -5,6 +5,8 @@
 #include "worked_example.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -33,6 +35,17 @@ LocaleGuard::~LocaleGuard()
         else
             qunsetenv(variable);
     }
+}
+
+InTemporaryFolder::InTemporaryFolder() : previous(QDir::currentPath())
+{
+    EXPECT_TRUE(folder.isValid());
+    QDir::setCurrent(folder.path());
+}
+
+InTemporaryFolder::~InTemporaryFolder()
+{
+    QDir::setCurrent(previous);
 }
 
 void WindowTest::SetUp()
@@ -122,6 +135,27 @@ QString WindowTest::messageTexts() const
     for (const Message& m : messages)
         texts << m.text;
     return texts.join(" | ");
+}
+
+QStringList WindowTest::tableTexts() const
+{
+    QStringList texts;
+    for (int row = 0; row < ajuste::kRows; ++row)
+        texts << xv(row)->text() << yv(row)->text();
+    return texts;
+}
+
+QByteArray WindowTest::fileBytes() const
+{
+    QFile file("datos.txt");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+void WindowTest::writeFile(const QByteArray& bytes) const
+{
+    QFile file("datos.txt");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
 }
 
 void WindowTest::typeInto(QLineEdit* box, const QString& text) const

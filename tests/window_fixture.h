@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QLineEdit>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,20 @@ private:
     std::vector<std::pair<const char*, std::optional<QByteArray>>> saved;
 };
 
+// A temporary folder, the current one for its lifetime.
+class InTemporaryFolder {
+public:
+    InTemporaryFolder();
+    ~InTemporaryFolder();
+    InTemporaryFolder(const InTemporaryFolder&) = delete;
+    InTemporaryFolder& operator=(const InTemporaryFolder&) = delete;
+    QString path() const { return folder.path(); }
+
+private:
+    QTemporaryDir folder;
+    QString previous;
+};
+
 // A shown Form1 whose messages are recorded, each with the window's state
 // at the moment it was shown.
 class WindowTest : public ::testing::Test {
@@ -69,6 +84,9 @@ protected:
     double shownNumber(const char* name) const; // the same, read back as a number
     QString numberText(double x) const;      // x as the window writes it
     QString messageTexts() const;
+    QStringList tableTexts() const; // xv(0), yv(0), xv(1) …
+    QByteArray fileBytes() const;   // of datos.txt
+    void writeFile(const QByteArray& bytes) const;
 
     void typeInto(QLineEdit* box, const QString& text) const; // key by key
     void fillRow(int row, const QString& t, const QString& y) const;

@@ -3,6 +3,7 @@
 #include "window/texts.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QSaveFile>
 
@@ -59,8 +60,11 @@ std::optional<std::vector<DataRow>> Form1::readDataFile()
         message(texts::kFileMissing);
         return std::nullopt;
     }
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(kMaxDataFileBytes + 1) : QByteArray();
-    if (file.error() != QFileDevice::NoError) {
+    // Opening a named pipe would wait for a writer, and the window with it.
+    const bool plainFile = QFileInfo(file).isFile();
+    const QByteArray bytes =
+        plainFile && file.open(QIODevice::ReadOnly) ? file.read(kMaxDataFileBytes + 1) : QByteArray();
+    if (!plainFile || file.error() != QFileDevice::NoError) {
         message(texts::kCannotRead);
         return std::nullopt;
     }
