@@ -76,7 +76,10 @@ TEST_P(Controls, AreAsDescribed)
     EXPECT_EQ(w->geometry(),
               QRect(qRound(d.left / 15.0), qRound(d.top / 15.0), qRound(d.width / 15.0), qRound(d.height / 15.0)));
     if (d.picture.isValid()) {
-        EXPECT_EQ(qobject_cast<QLabel*>(w)->pixmap().size(), d.picture);
+        // Logical size; drawn at the screen's pixels.
+        const QPixmap picture = qobject_cast<QLabel*>(w)->pixmap();
+        EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(d.picture));
+        EXPECT_EQ(picture.size(), d.picture * form->devicePixelRatioF());
     }
     if (d.spoken) {
         EXPECT_EQ(w->accessibleName(), d.spoken);

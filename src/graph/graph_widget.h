@@ -21,6 +21,7 @@ public:
     // area are dropped, since they could not be seen.
     void setPoint(double x, double y, const QColor& colour);
 
+    // At the screen's device pixel ratio: a logical pixel is ratio² of its pixels.
     const QImage& image() const { return image_; }
 
 signals:
@@ -32,9 +33,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QPoint toPixel(double x, double y) const; // top left of the dot
+    QPoint toPixel(double x, double y) const; // top left of the dot, logical
+    QRect toDevice(const QRect& logical) const;
 
     double scale_;
+    QSize size_; // logical pixels
     QImage image_;
     QColor background_{Qt::white};
     int penWidth_ = 1;

@@ -26,7 +26,7 @@ struct Content {
     const char* spoken = nullptr;         // accessible name where nothing shows text
     const char* toolTip = nullptr;
     int minimum = 0, maximum = 0;         // scroll range
-    QImage (*picture)() = nullptr;
+    QImage (*picture)(double ratio) = nullptr;
 };
 
 // One control: its name, place and size in twips, and what it shows. The
@@ -139,7 +139,7 @@ QWidget* makeWidget(const Control& c, QWidget* form, double scale)
         auto* picture = new QLabel(form);
         picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        picture->setPixmap(QPixmap::fromImage(c.content.picture()));
+        picture->setPixmap(QPixmap::fromImage(c.content.picture(form->devicePixelRatioF())));
         return picture;
     }
     case Kind::Graph:

@@ -7,9 +7,11 @@ namespace ajuste {
 
 namespace {
 
-QImage blankPicture(QSize size)
+// Sized in logical pixels, drawn at the screen's own.
+QImage blankPicture(QSize size, double ratio)
 {
-    QImage image(size, QImage::Format_RGB888);
+    QImage image((QSizeF(size) * ratio).toSize(), QImage::Format_RGB888);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     return image;
 }
@@ -32,9 +34,9 @@ void write(QPainter& painter, int& x, int y, const QString& text, double points)
     x += QFontMetrics(font).horizontalAdvance(text);
 }
 
-QImage parameterPicture(const QString& letter, const QString& subscript, QSize size)
+QImage parameterPicture(const QString& letter, const QString& subscript, QSize size, double ratio)
 {
-    QImage image = blankPicture(size);
+    QImage image = blankPicture(size, ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(Qt::black);
@@ -48,9 +50,9 @@ QImage parameterPicture(const QString& letter, const QString& subscript, QSize s
 
 } // namespace
 
-QImage functionPicture()
+QImage functionPicture(double ratio)
 {
-    QImage image = blankPicture({125, 68});
+    QImage image = blankPicture({125, 68}, ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(Qt::black);
@@ -62,19 +64,19 @@ QImage functionPicture()
     return image;
 }
 
-QImage pictureOfA()
+QImage pictureOfA(double ratio)
 {
-    return parameterPicture("a", "", {31, 36});
+    return parameterPicture("a", "", {31, 36}, ratio);
 }
 
-QImage pictureOfC()
+QImage pictureOfC(double ratio)
 {
-    return parameterPicture("c", "", {31, 29});
+    return parameterPicture("c", "", {31, 29}, ratio);
 }
 
-QImage pictureOfT0()
+QImage pictureOfT0(double ratio)
 {
-    return parameterPicture("t", "0", {37, 35});
+    return parameterPicture("t", "0", {37, 35}, ratio);
 }
 
 } // namespace ajuste
