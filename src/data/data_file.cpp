@@ -1,9 +1,9 @@
 #include "data/data_file.h"
 
 #include "common/numeric_error.h"
+#include "data/number_text.h"
 
 #include <cctype>
-#include <charconv>
 
 namespace ajuste {
 
@@ -66,12 +66,8 @@ int readCount(std::string_view line)
             mantissaEnd = n;
     }
 
-    const std::size_t from = number[0] == '+' ? 1 : 0;
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(number.data() + from, number.data() + mantissaEnd, value);
-    if (ec == std::errc::result_out_of_range)
-        throw NumericError("número de puntos fuera de rango");
-    return toInt16(value);
+    // A number too small for a double counts as zero, not as out of range.
+    return toInt16(toNumber(std::string_view(number).substr(0, mantissaEnd), NumberFormat{".", ""}));
 }
 
 std::vector<DataRow> parseDataFile(std::string_view bytes)
