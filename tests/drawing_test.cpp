@@ -1,7 +1,7 @@
 #include "window_fixture.h"
 
-#include "graph/graph_widget.h"
-#include "window/scroll_bar.h"
+#include "window/graph/graph_widget.h"
+#include "window/graph/scroll_bar.h"
 
 #include <QTest>
 

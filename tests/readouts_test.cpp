@@ -1,6 +1,6 @@
 #include "window_fixture.h"
 
-#include "window/scroll_bar.h"
+#include "window/graph/scroll_bar.h"
 
 #include <QCheckBox>
 #include <QLabel>

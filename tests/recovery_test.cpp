@@ -1,7 +1,7 @@
 #include "window_fixture.h"
 
 #include "near.h"
-#include "window/scroll_bar.h"
+#include "window/graph/scroll_bar.h"
 #include "worked_example.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "window_fixture.h"
 
-#include "graph/graph_widget.h"
+#include "window/graph/graph_widget.h"
 
 #include <QLabel>
 #include <QPushButton>

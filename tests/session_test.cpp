@@ -3,7 +3,7 @@
 #include "common/numeric_error.h"
 #include "data/data_file.h"
 #include "graph/parameter_scale.h"
-#include "window/scroll_bar.h"
+#include "window/graph/scroll_bar.h"
 #include "window/texts.h"
 
 #include <QApplication>

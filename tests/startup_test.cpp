@@ -1,7 +1,7 @@
 #include "window_fixture.h"
 
 #include "common/numeric_error.h"
-#include "window/scroll_bar.h"
+#include "window/graph/scroll_bar.h"
 
 #include <QCheckBox>
 #include <QLabel>

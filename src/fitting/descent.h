@@ -4,6 +4,10 @@
 
 namespace ajuste {
 
+// The passes of the two batch buttons, named on them ("100 pasos").
+inline constexpr int kShortBatch = 100;
+inline constexpr int kLongBatch = 10000;
+
 // One simultaneous gradient step with the sums of the parameters before it:
 // c first, then a, then t0, each checked. h is used as typed.
 void descend(Params& p, double h, const Sums& sums);

@@ -6,18 +6,24 @@ namespace ajuste {
 
 const ParameterScale kScaleA{
     &Params::a,
+    -100,
+    100,
     [](int p) { return p / 10.0 + 10; },
     [](double a) { return checked(a * 10 - 100); },
 };
 
 const ParameterScale kScaleC{
     &Params::c,
+    -60,
+    60,
     [](int p) { return p / 10.0; },
     [](double c) { return checked(10 * c); },
 };
 
 const ParameterScale kScaleT{
     &Params::t0,
+    -100,
+    100,
     [](int p) { return p / 5.0; },
     [](double t0) { return checked(t0 * 5); },
 };

@@ -4,11 +4,12 @@
 
 namespace ajuste {
 
-// How a scroll bar's position stands for its parameter, and back. The
+// How a scroll bar's positions stand for its parameter, and back. The
 // position of a value is rounded by the caller (toInt16) and is an error
 // outside the bar's range.
 struct ParameterScale {
     double Params::*parameter;
+    int minimum, maximum; // the bar's positions
     double (*fromPosition)(int position);
     double (*toPosition)(double value); // checked, before rounding
 };

@@ -8,12 +8,12 @@ namespace ajuste {
 
 double graphX(double t)
 {
-    return checked(t * 240 + 1200);
+    return checked(t * kTwipsPerUnitT + kZeroX);
 }
 
 double graphY(double v, double ymax)
 {
-    return checked((ymax - v) * 4000 / ymax);
+    return checked((ymax - v) * kGraphHeight / ymax);
 }
 
 bool sampleShown(double v, CurveRule rule)

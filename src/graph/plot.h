@@ -7,9 +7,12 @@
 namespace ajuste {
 
 // Graph coordinates, in twips from the top left of the graph area:
-// t from −5 to 15 across 4800, v from ymax at the top to 0 at 4000.
+// t from −5 to 15 across 4800, 240 to the unit with t = 0 at 1200; v from
+// ymax at the top to 0 at 4000.
 inline constexpr int kGraphWidth = 4800;
 inline constexpr int kGraphHeight = 4000;
+inline constexpr int kTwipsPerUnitT = 240;
+inline constexpr int kZeroX = 1200;
 inline constexpr int kFirstSample = -40; // t = k / 8
 inline constexpr int kLastSample = 120;
 
@@ -29,7 +32,7 @@ void plotCurve(const Params& p, CurveRule rule, double ymax, Plot&& plot)
     for (int k = kFirstSample; k <= kLastSample; ++k) {
         const double v = f(p, k / 8.0);
         if (sampleShown(v, rule))
-            plot(30 * k + 1200, graphY(v, ymax));
+            plot(graphX(k / 8.0), graphY(v, ymax));
     }
 }
 

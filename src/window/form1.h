@@ -35,6 +35,13 @@ struct WindowState {
     std::array<double, kRows + 1> tdatos{};
     std::array<double, kRows + 1> ydatos{};
     std::int16_t npuntos = 0;
+    // The busy flag. Moving a bar from code runs its change handler at once,
+    // inside the work that moved it; the flag makes that nested handler do
+    // nothing. Taken by the handlers that start work on the parameters
+    // (takeOcupado: the bars, the value boxes, the step buttons), and set
+    // without asking by graf_Click, desbord and start-up. Released only at
+    // the end of a redraw (pintar, pinter), by start-up, and by a failed
+    // redraw's handler (redrawReleasing).
     bool ocupado = false;
     bool modoTabla = true;
 };
@@ -48,23 +55,37 @@ struct ParamRow {
     bool goesOnAfterRecovery = false; // the c row takes up its work again
 };
 
-// The graph-view controls come in ten groups, switched in this order.
-// Entering the view shows the first six before it hides the table. The
-// recovery stops after the seventh: it is only ever called from the graph
-// view, where the last three groups are showing already.
-inline constexpr int kGroupsBeforeTable = 6;
-inline constexpr int kGroupsOfRecovery = 7;
-inline constexpr int kGraphGroups = 10;
+// The groups in which the views show and hide their controls, switched in
+// this order. Entering the graph view shows the fit panel (axes to error
+// boxes), hides the table, then shows the rest; the recovery, only ever
+// called from the graph view, stops at the zero mark, since the parameter
+// panel is showing already.
+enum class Group {
+    Axes,
+    Graph,
+    StepButtons,
+    Headings,
+    Derivatives,
+    ErrorAndStepBoxes,
+    ZeroMark,
+    FixBoxes,
+    ParameterRows,
+    ParameterPictures,
+    Table,
+    Always,
+};
+inline constexpr int kGroups = int(Group::Always) + 1;
 
 struct TableControls {
     std::array<QLineEdit*, kRows> xv{};
     std::array<QLineEdit*, kRows> yv{};
-    std::vector<QWidget*> all; // xv(i), yv(i) row by row, then the headings
 };
 
 struct FitControls {
     Graph* graf = nullptr;
-    ParamRow L, C, T;
+    ParamRow L{.scale = &kScaleA};
+    ParamRow C{.scale = &kScaleC, .goesOnAfterRecovery = true};
+    ParamRow T{.scale = &kScaleT};
     QLineEdit* Text1 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
@@ -78,7 +99,7 @@ struct FitControls {
 
 struct ViewControls {
     QPushButton* Command5 = nullptr;
-    std::array<std::vector<QWidget*>, kGraphGroups> graphGroups;
+    std::array<std::vector<QWidget*>, kGroups> groups; // in the order of the control table
 };
 
 struct FileControls {
@@ -107,24 +128,26 @@ protected:
 
 private:
     // Start-up and views (window/)
-    void findControls();
+    void buildControls(double pixelsPerTwip);
     void connectEvents();
     void Form_Load();
     void message(const QString& text);
     void Command5_Click();
-    void showGraphControls(int lastGroup);
+    void showGraphControls(Group last);
     void showTableView();
-    void showGroups(int first, int last, bool shown);
+    void showGroups(Group first, Group last, bool shown);
     void desbord();
+    void resetParameters();
     bool takeOcupado();
     bool recovering(const std::function<void()>& work);
     void redrawReleasing(const std::function<void()>& redraw);
 
-    // Drawing and parameter controls (graph/)
-    void pintar();
-    void pinter();
+    // Drawing and parameter controls (window/graph/)
+    void pintar(); // the full redraw: curve, points and the evaluation
+    void pinter(); // the light redraw after a step, which has evaluated already
     void drawCurveAndPoints(CurveRule rule);
     void graf_Click();
+    std::array<const ParamRow*, 3> parameterRows() const;
     double& parameter(const ParamRow& row);
     void scrollChanged(const ParamRow& row);
     void valueKeyPressed(const ParamRow& row, int code);
@@ -132,10 +155,9 @@ private:
     void takeTypedValue(const ParamRow& row);
     void showValue(const ParamRow& row);
 
-    // Fit evaluation and descent (fitting/)
+    // Fit evaluation and descent (window/fitting/)
+    void evaluateAndShow(const std::function<void()>& afterReset = {});
     void recordPreviousError();
-    void resetSums();
-    void sumOverPoints();
     void showReadOuts();
     void clearReadOuts();
     void colourErrorBox();
@@ -147,7 +169,7 @@ private:
     double readStepSize();
     void writeBackParams();
 
-    // Data table and file (data/)
+    // Data table and file (window/data/)
     void capturar();
     std::int16_t readRows(CellTexts cells);
     void warnAboutPeriod(int code);

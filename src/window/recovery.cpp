@@ -1,7 +1,6 @@
 #include "window/form1.h"
 
 #include "common/numeric_error.h"
-#include "window/scroll_bar.h"
 #include "window/texts.h"
 
 #include <QLineEdit>
@@ -14,20 +13,21 @@ void Form1::desbord()
 {
     state_.ocupado = true;
     message(texts::kOverflow);
-    state_.p.a = 5.0;
-    state_.p.c = 1.0;
     state_.modoTabla = false;
-    fit_.C.bar->setPosition(10);
-    fit_.L.bar->setPosition(-50);
-    fit_.T.bar->setPosition(0);
-    state_.p.t0 = 0.0;
-    fit_.L.box->setText(text(state_.p.a));
-    fit_.T.box->setText(text(state_.p.t0));
-    fit_.C.box->setText(text(state_.p.c));
-    showGraphControls(kGroupsOfRecovery);
+    resetParameters();
+    showGraphControls(Group::ZeroMark);
     capturar();
     redrawReleasing([this] { pinter(); });
     clearReadOuts();
+}
+
+// The start values a = 5, c = 1, t0 = 0, with their boxes and bars; the
+// bars' change events find ocupado set.
+void Form1::resetParameters()
+{
+    state_.p = Params{};
+    for (const ParamRow* row : parameterRows())
+        showValue(*row);
 }
 
 // The error handler of the step buttons and the value boxes: any numeric

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The program's own texts, shown to the user as they stand.
 namespace ajuste::texts {
 
@@ -9,6 +11,11 @@ inline constexpr const char* kOk = "Aceptar";
 
 inline constexpr const char* kGraphButton = "Gráfica";
 inline constexpr const char* kTableButton = "Tabla";
+
+inline QString batchCaption(int passes)
+{
+    return QString("%1 pasos").arg(passes);
+}
 
 inline constexpr const char* kNoData = "no hay datos introducidos";
 inline constexpr const char* kUseComma = "Utilice la coma";

@@ -18,38 +18,35 @@ void Form1::Command5_Click()
         return;
     }
     state_.modoTabla = false;
-    showGraphControls(kGraphGroups);
+    showGraphControls(Group::ParameterPictures);
     capturar();
     computeYmedia();
     redrawReleasing([this] { pintar(); });
 }
 
-// The graph view as entering it sets it up, with the groups of graph
-// controls shown up to lastGroup.
-void Form1::showGraphControls(int lastGroup)
+// The graph view as entering it sets it up, with its groups shown up to last.
+void Form1::showGraphControls(Group last)
 {
     views_.Command5->setText(texts::kTableButton);
-    showGroups(0, kGroupsBeforeTable, true);
-    for (QWidget* w : table_.all)
-        w->hide();
-    showGroups(kGroupsBeforeTable, lastGroup, true);
+    showGroups(Group::Axes, Group::ErrorAndStepBoxes, true);
+    showGroups(Group::Table, Group::Table, false);
+    showGroups(Group::ZeroMark, last, true);
 }
 
 void Form1::showTableView()
 {
     state_.modoTabla = true;
     views_.Command5->setText(texts::kGraphButton);
-    showGroups(0, kGroupsBeforeTable, false);
-    for (QWidget* w : table_.all)
-        w->show();
-    showGroups(kGroupsBeforeTable, kGraphGroups, false);
+    showGroups(Group::Axes, Group::ErrorAndStepBoxes, false);
+    showGroups(Group::Table, Group::Table, true);
+    showGroups(Group::ZeroMark, Group::ParameterPictures, false);
 }
 
-// Groups first … last − 1 of the graph-view controls, in their order.
-void Form1::showGroups(int first, int last, bool shown)
+// Groups first to last, in their order.
+void Form1::showGroups(Group first, Group last, bool shown)
 {
-    for (int g = first; g < last; ++g)
-        for (QWidget* w : views_.graphGroups[g])
+    for (int g = int(first); g <= int(last); ++g)
+        for (QWidget* w : views_.groups[g])
             w->setVisible(shown);
 }
 

@@ -1,4 +1,4 @@
-#include "window/scroll_bar.h"
+#include "window/graph/scroll_bar.h"
 
 #include "common/numeric_error.h"
 

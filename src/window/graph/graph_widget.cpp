@@ -1,7 +1,7 @@
-#include "graph/graph_widget.h"
+#include "window/graph/graph_widget.h"
 
 #include "graph/plot.h"
-#include "window/controls.h"
+#include "window/twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,7 +25,7 @@ Graph::Graph(double pixelsPerTwip, QWidget* parent)
 
     auto* line = new QWidget(this);
     line->setObjectName("Line2");
-    line->setGeometry(toPixels(1200, pixelsPerTwip), 0, 1, size_.height());
+    line->setGeometry(toPixels(kZeroX, pixelsPerTwip), 0, 1, size_.height());
     line->setAutoFillBackground(true);
     QPalette p = line->palette();
     p.setColor(QPalette::Window, Qt::black);

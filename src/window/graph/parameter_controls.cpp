@@ -1,7 +1,7 @@
 #include "window/form1.h"
 
 #include "common/numeric_error.h"
-#include "window/scroll_bar.h"
+#include "window/graph/scroll_bar.h"
 
 #include <QLineEdit>
 

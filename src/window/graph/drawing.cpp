@@ -1,24 +1,18 @@
 #include "window/form1.h"
 
-#include "graph/graph_widget.h"
+#include "window/graph/graph_widget.h"
 #include "graph/plot.h"
 #include "window/palette.h"
 
 namespace ajuste {
 
-// The full redraw: curve, points, then the evaluation of the fit_.
 void Form1::pintar()
 {
     drawCurveAndPoints(CurveRule::Within10);
-    recordPreviousError();
-    resetSums();
-    sumOverPoints();
-    showReadOuts();
-    colourErrorBox();
+    evaluateAndShow();
     state_.ocupado = false;
 }
 
-// The light redraw after a step, which has evaluated already.
 void Form1::pinter()
 {
     drawCurveAndPoints(CurveRule::Below30);

@@ -8,19 +8,23 @@
 
 namespace ajuste {
 
+// The evaluation at the current parameters, with its read-outs and colour.
+// A step reads its size after the reset (afterReset): a bad size stops the
+// work with the sums reset.
+void Form1::evaluateAndShow(const std::function<void()>& afterReset)
+{
+    recordPreviousError();
+    state_.sums = Sums{};
+    if (afterReset)
+        afterReset();
+    addPointSums(state_.sums, state_.p, fixedParams(), tPoints(), yPoints());
+    showReadOuts();
+    colourErrorBox();
+}
+
 void Form1::recordPreviousError()
 {
     state_.errorAnt = state_.sums.errorCuad;
-}
-
-void Form1::resetSums()
-{
-    state_.sums = Sums{};
-}
-
-void Form1::sumOverPoints()
-{
-    addPointSums(state_.sums, state_.p, fixedParams(), tPoints(), yPoints());
 }
 
 void Form1::showReadOuts()

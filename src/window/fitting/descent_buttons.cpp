@@ -14,12 +14,8 @@ void Form1::paso_Click()
     if (!takeOcupado())
         return;
     recovering([&] {
-        recordPreviousError();
-        resetSums();
-        const double h = readStepSize();
-        sumOverPoints();
-        showReadOuts();
-        colourErrorBox();
+        double h = 0.0;
+        evaluateAndShow([&] { h = readStepSize(); });
         descend(state_.p, h, state_.sums);
         writeBackParams();
         pinter();
@@ -28,12 +24,12 @@ void Form1::paso_Click()
 
 void Form1::paso3_Click()
 {
-    runBatchClick(100);
+    runBatchClick(kShortBatch);
 }
 
 void Form1::paso4_Click()
 {
-    runBatchClick(10000);
+    runBatchClick(kLongBatch);
 }
 
 // A batch judges growth against the error recorded before it, and shows
@@ -65,7 +61,7 @@ double Form1::readStepSize()
 // the write-back there.
 void Form1::writeBackParams()
 {
-    for (const ParamRow* row : {&fit_.L, &fit_.C, &fit_.T})
+    for (const ParamRow* row : parameterRows())
         showValue(*row);
 }
 
