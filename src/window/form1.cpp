@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 namespace ajuste {
@@ -36,22 +35,6 @@ Form1::Form1(QWidget* parent)
     fit_.Text1->setText(text(0.001));
     connectEvents();
     Form_Load();
-}
-
-void Form1::setMessenger(Messenger messenger)
-{
-    messenger_ = std::move(messenger);
-}
-
-void Form1::message(const QString& text)
-{
-    if (messenger_) {
-        messenger_(text);
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, texts::kMessageTitle, text, QMessageBox::Ok, this);
-    box.button(QMessageBox::Ok)->setText(texts::kOk);
-    box.exec();
 }
 
 void Form1::connectEvents()

@@ -16,6 +16,7 @@
 #include <vector>
 
 class QCheckBox;
+class QPrinter;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -110,6 +111,17 @@ struct FileControls {
 // How a capture leaves the cells it reads.
 enum class CellTexts { Normalise, AsTheyAre };
 
+// The window's modal dialogs. Each can be replaced, so that no test blocks
+// on one; left empty, the real dialog is shown.
+struct Dialogs {
+    std::function<void(const QString& text)> message;
+    // The file chosen, or empty when the user cancelled.
+    std::function<QString(const QString& filters)> fileToOpen;
+    std::function<QString(const QString& filters)> fileToSave;
+    // Whether to print, once the user has set the printer up.
+    std::function<bool(QPrinter& printer)> printerSetUp;
+};
+
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -119,6 +131,7 @@ public:
 
     // Every modal message goes through here; tests put a recorder in.
     void setMessenger(Messenger messenger);
+    Dialogs& dialogs() { return dialogs_; }
 
     const WindowState& state() const { return state_; }
     const NumberFormat& numberFormat() const { return numbers_; }
@@ -132,6 +145,9 @@ private:
     void connectEvents();
     void Form_Load();
     void message(const QString& text);
+    QString fileToOpen(const QString& filters);
+    QString fileToSave(const QString& filters);
+    bool printerSetUp(QPrinter& printer);
     void Command5_Click();
     void showGraphControls(Group last);
     void showTableView();
@@ -187,7 +203,7 @@ private:
 
     WindowState state_;
     NumberFormat numbers_;
-    Messenger messenger_;
+    Dialogs dialogs_;
 
     TableControls table_;
     FitControls fit_;

@@ -29,4 +29,7 @@ inline constexpr const char* kNotText = "datos.txt no es un archivo de datos de 
 inline constexpr const char* kBadCount = "El número de puntos de datos.txt no está entre 0 y 20.";
 inline constexpr const char* kTruncated = "datos.txt tiene menos líneas de las que anuncia.";
 
+inline constexpr const char* kOpenTitle = "Abrir";
+inline constexpr const char* kSaveTitle = "Guardar como";
+
 } // namespace ajuste::texts
