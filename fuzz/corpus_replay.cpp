@@ -13,7 +13,7 @@ int main(int argc, char** argv)
 {
     const ajuste::fuzz::Check check = argc == 3 ? ajuste::fuzz::checkFor(argv[1]) : nullptr;
     if (!check) {
-        std::cerr << "usage: corpus_replay text_to_number|number_to_text|data_file|count_line FOLDER\n";
+        std::cerr << "usage: corpus_replay text_to_number|number_to_text|data_file|count_line|table_text FOLDER\n";
         return 2;
     }
     int passed = 0;

@@ -2,6 +2,7 @@
 
 #include "data/data_file.h"
 #include "data/number_text.h"
+#include "data/table_text.h"
 #include "common/numeric_error.h"
 
 #include <algorithm>
@@ -204,6 +205,47 @@ void checkDataFile(std::string_view input)
     expect(sameRows(parseDataFile(formatDataFile(rows)), rows), "rows changed by writing and reading them back");
 }
 
+// The number the table holds once it shows x.
+double shown(double x, const NumberFormat& user)
+{
+    return toNumber(toText(x, user), user);
+}
+
+// A writer's text reads back to the numbers the table would show.
+void expectReadBack(const std::string& text, const TableBlock& block, const NumberFormat& user)
+{
+    TableBlock back;
+    try {
+        back = readTableText(text, user);
+    } catch (const TableTextError& error) {
+        expect(false, "'" + text + "' refused at line " + std::to_string(error.line));
+    }
+    expect(back.rows.size() == block.rows.size(), "'" + text + "' reads back to another number of rows");
+    for (std::size_t k = 0; k < block.rows.size(); ++k)
+        for (std::size_t column = 0; column < 2; ++column)
+            expect(back.rows[k][column] == shown(block.rows[k][column], user),
+                   "'" + text + "' reads back to other numbers");
+}
+
+void checkTableText(std::string_view input)
+{
+    isTableText(input);
+    for (const NumberFormat* user : {&decimalComma, &decimalPeriod}) {
+        TableBlock block;
+        try {
+            block = readTableText(input, *user);
+        } catch (const TableTextError& error) {
+            const bool named = error.fault == TableTextFault::TooLong
+                                   ? input.size() > kMaxTableTextBytes
+                                   : error.line >= 1 && static_cast<std::size_t>(error.line) <= linesOf(input).size();
+            expect(named, "refused at line " + std::to_string(error.line) + ", not one of the text");
+            continue;
+        }
+        expectReadBack(formatTableText(block.rows, *user), block, *user);
+        expectReadBack(formatCsv(block.rows, *user), block, *user);
+    }
+}
+
 } // namespace
 
 Check checkFor(std::string_view target)
@@ -216,6 +258,8 @@ Check checkFor(std::string_view target)
         return checkDataFile;
     if (target == "count_line")
         return checkCountLine;
+    if (target == "table_text")
+        return checkTableText;
     return nullptr;
 }
 

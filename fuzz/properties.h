@@ -11,7 +11,7 @@ struct PropertyFailure : std::logic_error {
 };
 
 // Checks one input against the properties of a fuzz target: text_to_number,
-// number_to_text, data_file or count_line. Throws PropertyFailure, or lets
+// number_to_text, data_file, count_line or table_text. Throws PropertyFailure, or lets
 // through whatever unexpected exception the core throws.
 using Check = void (*)(std::string_view input);
 

@@ -1,0 +1,233 @@
+#include "data/table_text.h"
+
+#include "common/numeric_error.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace ajuste {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+const NumberFormat kDecimalComma{",", ""};
+const NumberFormat kDecimalPeriod{".", ""};
+
+// A non-blank line split into fields, with its 1-based number in the text.
+struct Line {
+    int number;
+    std::vector<std::string_view> fields;
+};
+
+bool isBlank(char ch)
+{
+    return ch == ' ' || ch == '\t';
+}
+
+bool isDigit(std::string_view text, std::size_t k)
+{
+    return k < text.size() && std::isdigit(static_cast<unsigned char>(text[k]));
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Splits off the next line; the terminator is not part of it.
+std::string_view nextLine(std::string_view& rest)
+{
+    const auto end = rest.find_first_of("\r\n");
+    const std::string_view line = rest.substr(0, end);
+    if (end == std::string_view::npos) {
+        rest = {};
+    } else {
+        const bool crlf = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n';
+        rest.remove_prefix(end + (crlf ? 2 : 1));
+    }
+    return line;
+}
+
+// The non-blank lines, each with its 1-based number.
+std::vector<std::pair<int, std::string_view>> nonBlankLines(std::string_view text)
+{
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
+    std::vector<std::pair<int, std::string_view>> lines;
+    for (int number = 1; !text.empty(); ++number) {
+        const std::string_view line = nextLine(text);
+        if (!trimmed(line).empty())
+            lines.emplace_back(number, line);
+    }
+    return lines;
+}
+
+bool hasTabOrSemicolon(std::string_view text)
+{
+    return text.find_first_of("\t;") != std::string_view::npos;
+}
+
+// A period beside a digit, as in "1.5", ".5" or "5.", not in "t (s.)".
+bool hasDecimalPeriod(std::string_view text)
+{
+    for (auto k = text.find('.'); k != std::string_view::npos; k = text.find('.', k + 1))
+        if ((k > 0 && isDigit(text, k - 1)) || isDigit(text, k + 1))
+            return true;
+    return false;
+}
+
+// ' ' stands for runs of blanks.
+char separatorOf(std::string_view text, const NumberFormat& user)
+{
+    if (text.find('\t') != std::string_view::npos)
+        return '\t';
+    if (text.find(';') != std::string_view::npos)
+        return ';';
+    if (user.decimal != "," || hasDecimalPeriod(text))
+        return ',';
+    return ' ';
+}
+
+// Where the field at the start of `rest` ends: at the separator outside
+// double quotes, or at the end of the line.
+std::size_t fieldEnd(std::string_view rest, char separator)
+{
+    bool quoted = false;
+    for (std::size_t k = 0; k < rest.size(); ++k) {
+        if (rest[k] == '"')
+            quoted = !quoted;
+        else if (!quoted && (separator == ' ' ? isBlank(rest[k]) : rest[k] == separator))
+            return k;
+    }
+    return rest.size();
+}
+
+// A field wholly in double quotes loses them; any quote left keeps the
+// field from reading as a number, as a stray or a doubled one should.
+std::string_view unquoted(std::string_view field)
+{
+    field = trimmed(field);
+    if (field.size() >= 2 && field.starts_with('"') && field.ends_with('"'))
+        return field.substr(1, field.size() - 2);
+    return field;
+}
+
+std::vector<std::string_view> fieldsOf(std::string_view line, char separator)
+{
+    if (separator == ' ')
+        line = trimmed(line);
+    std::vector<std::string_view> fields;
+    for (;;) {
+        const std::size_t end = fieldEnd(line, separator);
+        fields.push_back(unquoted(line.substr(0, end)));
+        if (end == line.size())
+            return fields;
+        line.remove_prefix(end + 1);
+        if (separator == ' ')
+            line = trimmed(line);
+    }
+}
+
+// Anything but digits, signs, marks and exponents is refused before
+// toNumber: a megabyte of fields each throwing would stall.
+bool readsAsNumber(std::string_view field)
+{
+    const std::string_view text = trimmed(field);
+    if (text.empty() || text.find_first_not_of("0123456789+-.,eE") != std::string_view::npos)
+        return false;
+    try {
+        toNumber(text, text.find(',') == std::string_view::npos ? kDecimalPeriod : kDecimalComma);
+        return true;
+    } catch (const NumericError&) {
+        return false;
+    }
+}
+
+// The lines that hold data, split into fields: a first line without any
+// number is a header.
+std::vector<Line> dataLines(std::string_view text, const NumberFormat& user)
+{
+    const char separator = separatorOf(text, user);
+    std::vector<Line> lines;
+    for (const auto& [number, line] : nonBlankLines(text))
+        lines.push_back({number, fieldsOf(line, separator)});
+    if (!lines.empty() && std::none_of(lines[0].fields.begin(), lines[0].fields.end(), readsAsNumber))
+        lines.erase(lines.begin());
+    return lines;
+}
+
+// The comma when a field of the columns read holds one, else the period.
+const NumberFormat& decimalMarkOf(const std::vector<Line>& lines, int columns)
+{
+    for (const Line& line : lines)
+        for (std::size_t k = 0; k < std::min<std::size_t>(columns, line.fields.size()); ++k)
+            if (line.fields[k].find(',') != std::string_view::npos)
+                return kDecimalComma;
+    return kDecimalPeriod;
+}
+
+std::array<double, 2> numbersOf(const Line& line, int columns, const NumberFormat& mark)
+{
+    std::array<double, 2> row{};
+    try {
+        for (int k = 0; k < columns; ++k)
+            row[k] = toNumber(line.fields[k], mark);
+    } catch (const NumericError&) {
+        throw TableTextError(TableTextFault::NotANumber, line.number);
+    }
+    return row;
+}
+
+std::string formatRows(std::span<const std::array<double, 2>> rows, const NumberFormat& format,
+                       std::string_view separator, std::string_view ending)
+{
+    std::string text;
+    for (const auto& [t, y] : rows)
+        text.append(toText(t, format)).append(separator).append(toText(y, format)).append(ending);
+    return text;
+}
+
+} // namespace
+
+bool isTableText(std::string_view text)
+{
+    return hasTabOrSemicolon(text) || nonBlankLines(text).size() > 1;
+}
+
+TableBlock readTableText(std::string_view text, const NumberFormat& user)
+{
+    if (text.size() > kMaxTableTextBytes)
+        throw TableTextError(TableTextFault::TooLong, 0);
+    const std::vector<Line> lines = dataLines(text, user);
+    if (lines.empty())
+        return {};
+    const std::size_t fieldCount = lines[0].fields.size();
+    TableBlock block{fieldCount == 1 ? 1 : 2, {}};
+    const NumberFormat& mark = decimalMarkOf(lines, block.columns);
+    for (const Line& line : lines) {
+        if (line.fields.size() != fieldCount)
+            throw TableTextError(TableTextFault::FieldCount, line.number);
+        block.rows.push_back(numbersOf(line, block.columns, mark));
+    }
+    return block;
+}
+
+std::string formatTableText(std::span<const std::array<double, 2>> rows, const NumberFormat& user)
+{
+    // LF only: Qt's clipboard turns it into CR LF on Windows.
+    return formatRows(rows, user, "\t", "\n");
+}
+
+std::string formatCsv(std::span<const std::array<double, 2>> rows, const NumberFormat& user)
+{
+    const bool comma = user.decimal == ",";
+    const std::string_view separator = comma ? ";" : ",";
+    return "t" + std::string(separator) + "f(t)\r\n" +
+           formatRows(rows, comma ? kDecimalComma : kDecimalPeriod, separator, "\r\n");
+}
+
+} // namespace ajuste

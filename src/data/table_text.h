@@ -1,0 +1,51 @@
+#pragma once
+
+#include "data/number_text.h"
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ajuste {
+
+inline constexpr std::size_t kMaxTableTextBytes = 1 << 20;
+
+// The rows of a pasted block or CSV file: t and f(t), or only t (the second
+// number 0) when the block has one column; no columns when it has no data.
+struct TableBlock {
+    int columns = 0;
+    std::vector<std::array<double, 2>> rows;
+};
+
+enum class TableTextFault { TooLong, NotANumber, FieldCount };
+
+struct TableTextError : std::runtime_error {
+    TableTextError(TableTextFault f, int l) : std::runtime_error("texto de tabla"), fault(f), line(l) {}
+    TableTextFault fault;
+    int line; // 1-based in the text; 0 for TooLong
+};
+
+// True for a block to paste as rows: a tab or a semicolon, or more than one
+// non-blank line. A single plain line is text for one cell.
+bool isTableText(std::string_view text);
+
+// The rows of spreadsheet or CSV text. Separator: tab, else semicolon, else
+// comma when the block has decimal periods or the user's mark is not the
+// comma, else runs of blanks. A first line without any number is a header.
+// Decimal mark: the comma when a field holds one, else the period; never
+// digit grouping. Every line has as many fields as the first; columns past
+// the second are ignored. Throws TableTextError.
+TableBlock readTableText(std::string_view text, const NumberFormat& user);
+
+// Tab-separated rows, numbers as the table shows them, no header.
+std::string formatTableText(std::span<const std::array<double, 2>> rows, const NumberFormat& user);
+
+// A header then the rows, lines ending CR LF: "t;f(t)" and decimal commas
+// for a comma-decimal user, else "t,f(t)" and decimal periods.
+std::string formatCsv(std::span<const std::array<double, 2>> rows, const NumberFormat& user);
+
+} // namespace ajuste

@@ -1,0 +1,89 @@
+#include "data/table_text.h"
+
+#include "near.h"
+
+#include <gtest/gtest.h>
+
+using namespace ajuste;
+
+namespace {
+
+const NumberFormat spanish{",", "."};
+const NumberFormat english{".", ","};
+constexpr int kReads = -1;
+
+using Rows = std::vector<std::array<double, 2>>;
+
+struct Block {
+    const char* name;
+    std::string text;
+    const NumberFormat* user;
+    bool paste; // isTableText
+    int errorLine = kReads;
+    int columns = 0;
+    Rows rows = {};
+};
+
+class ReadsTableText : public ::testing::TestWithParam<Block> {};
+
+// The numbers are those written in each row's text.
+TEST_P(ReadsTableText, AsTheBlockIsWritten)
+{
+    const Block& expected = GetParam();
+    EXPECT_EQ(isTableText(expected.text), expected.paste);
+    try {
+        const TableBlock block = readTableText(expected.text, *expected.user);
+        EXPECT_EQ(expected.errorLine, kReads) << "accepted";
+        EXPECT_EQ(block.columns, expected.columns);
+        EXPECT_EQ(block.rows, expected.rows);
+    } catch (const TableTextError& error) {
+        EXPECT_EQ(error.line, expected.errorLine);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReadsTableText,
+    ::testing::Values(
+        Block{"es_spreadsheet", "0\t1,5\r\n1\t2,25\r\n", &spanish, true, kReads, 2, {{0, 1.5}, {1, 2.25}}},
+        Block{"en_spreadsheet", "0.5\t1.5\n1\t2\n", &english, true, kReads, 2, {{0.5, 1.5}, {1, 2}}},
+        Block{"period_never_groups", "1.5\t2\n", &spanish, true, kReads, 2, {{1.5, 2}}},
+        Block{"logger_csv", "t,y\n0.5,1.25\n1,2.5\n", &spanish, true, kReads, 2, {{0.5, 1.25}, {1, 2.5}}},
+        Block{"es_csv", "t;y\r\n0,5;1,25\r\n", &english, true, kReads, 2, {{0.5, 1.25}}},
+        Block{"quoted", "\"t (s)\",\"U (V)\"\n\"1,5\", 2 \n", &english, true, kReads, 2, {{1.5, 2}}},
+        Block{"quoted_semicolon", " \"1,5\" ;\"-2\"", &spanish, true, kReads, 2, {{1.5, -2}}},
+        Block{"doubled_quote", "\"1\"\"5\";2", &spanish, true, 1},
+        Block{"stray_quote", "1;2\n3\";4\n", &spanish, true, 2},
+        Block{"bom_cr_blank", "\xEF\xBB\xBF" "1;2\r \r3;4\r", &spanish, true, kReads, 2, {{1, 2}, {3, 4}}},
+        Block{"es_blank_runs", " 1,5   2,5\n3  4 \n", &spanish, true, kReads, 2, {{1.5, 2.5}, {3, 4}}},
+        Block{"one_column", "1,5\n\n2,5\n", &spanish, true, kReads, 1, {{1.5, 0}, {2.5, 0}}},
+        Block{"third_column_ignored", "1.5\t2\tnota, x\n3\t4\ty\n", &english, true, kReads, 2, {{1.5, 2}, {3, 4}}},
+        Block{"exponents", "-1,5e-3\n2E+4", &spanish, true, kReads, 1, {{-0.0015, 0}, {20000, 0}}},
+        Block{"header_only", "t;y\n", &spanish, true, kReads, 0},
+        Block{"single_cell", "3,5\n", &spanish, false, kReads, 1, {{3.5, 0}}},
+        Block{"single_line_of_words", "\n 1.5 2.5 \n\n", &english, false, kReads, 0},
+        Block{"number_and_word", "t\t1\n2\t3\n", &english, true, 1},
+        Block{"fewer_fields", "1;2\n3\n", &spanish, true, 2},
+        Block{"more_fields", "1;2\n3;4;5\n", &spanish, true, 2},
+        Block{"empty_field", "1;\n", &spanish, true, 1},
+        Block{"grouping", "1;2\n1.234,5;2\n", &spanish, true, 2},
+        Block{"line_after_blanks", "t;y\n\n1;2\r\nx;3\n", &spanish, true, 4},
+        Block{"too_long", std::string(kMaxTableTextBytes + 1, '1'), &spanish, false, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TableText, WritersReadBack)
+{
+    const Rows rows{{0.5, 1.25}, {-3, 1e-20}, {1e20, 1.0 / 3}};
+    EXPECT_EQ(formatTableText(Rows{{0.5, 1.25}}, spanish), "0,5\t1,25\n");
+    EXPECT_EQ(formatCsv(Rows{{0.5, 1.25}}, spanish), "t;f(t)\r\n0,5;1,25\r\n");
+    EXPECT_EQ(formatCsv(Rows{{0.5, 1.25}}, english), "t,f(t)\r\n0.5,1.25\r\n");
+    for (const NumberFormat* user : {&spanish, &english}) {
+        for (const std::string& text : {formatTableText(rows, *user), formatCsv(rows, *user)}) {
+            const TableBlock block = readTableText(text, *user);
+            ASSERT_EQ(block.rows.size(), rows.size()) << text;
+            for (std::size_t k = 0; k < rows.size(); ++k)
+                EXPECT_TRUE(near12(block.rows[k][0], rows[k][0]) && near12(block.rows[k][1], rows[k][1])) << text;
+        }
+    }
+}
+
+} // namespace
