@@ -1,4 +1,5 @@
 #include "fitting/descent.h"
+#include "fitting/least_squares.h"
 #include "window/application.h"
 #include "window/form1.h"
 
@@ -83,6 +84,25 @@ void TenThousandSteps(benchmark::State& state)
                                   bestSeconds([&] { return twoHundredThousandExps(data); });
 }
 BENCHMARK(TenThousandSteps)->Unit(benchmark::kMillisecond);
+
+FitResult bestFitOfData(const Data& data)
+{
+    return bestFit({4, 0.25, 0}, {}, data.t, data.y);
+}
+
+// "Mejor ajuste" from where the batch above starts; batch_ratio is the
+// batch's time over the fit's.
+void BestFit(benchmark::State& state)
+{
+    const Data data;
+    if (bestFitOfData(data).status != FitStatus::Converged)
+        state.SkipWithError("the fit does not converge");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bestFitOfData(data));
+    state.counters["batch_ratio"] = bestSeconds([&] { return tenThousandSteps(data); }) /
+                                    bestSeconds([&] { return bestFitOfData(data); });
+}
+BENCHMARK(BestFit)->Unit(benchmark::kMicrosecond);
 
 void TwoHundredThousandExps(benchmark::State& state)
 {
