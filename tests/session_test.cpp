@@ -65,9 +65,10 @@ private:
 };
 
 // The program's own texts: nothing else may ever be said.
-const char* const kOwnTexts[] = {texts::kNoData,   texts::kUseComma,    texts::kOverflow,
-                                 texts::kCannotSave, texts::kFileMissing, texts::kCannotRead,
-                                 texts::kNotText,  texts::kBadCount,    texts::kTruncated};
+const QString kData = texts::kDataFileName;
+const QString kOwnTexts[] = {texts::kNoData,          texts::kUseComma,        texts::kOverflow,
+                             texts::cannotSave(kData), texts::kFileMissing,     texts::cannotRead(kData),
+                             texts::notText(kData),   texts::badCount(kData), texts::truncated(kData)};
 
 std::string Session::act()
 {

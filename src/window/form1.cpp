@@ -34,6 +34,7 @@ Form1::Form1(QWidget* parent)
     // so that it reads back as one thousandth in any locale.
     fit_.Text1->setText(text(0.001));
     connectEvents();
+    buildTableMenu();
     Form_Load();
 }
 
@@ -46,41 +47,42 @@ void Form1::connectEvents()
     connect(fit_.paso4, &QPushButton::clicked, this, &Form1::paso4_Click);
     connect(files_.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(files_.Recuperar, &QPushButton::clicked, this, &Form1::Recuperar_Click);
-    for (const ParamRow* row : parameterRows()) {
+    for (const ParamRow* row : parameterRows())
         connect(row->bar, &QScrollBar::valueChanged, this, [this, row] { scrollChanged(*row); });
-        row->box->installEventFilter(this);
-    }
-    for (QLineEdit* cell : table_.xv)
-        cell->installEventFilter(this);
-    for (QLineEdit* cell : table_.yv)
-        cell->installEventFilter(this);
+    // Every box, for the keys of the value boxes and the data cells, and so
+    // that a file dropped on any box opens rather than landing as text.
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->installEventFilter(this);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (takesFileDrop(event))
+        return true;
+    for (const ParamRow* row : parameterRows())
+        if (watched == row->box)
+            valueBoxEvent(*row, event);
+    for (const auto* column : {&table_.xv, &table_.yv})
+        for (QLineEdit* cell : *column)
+            if (watched == cell && event->type() == QEvent::KeyPress)
+                return cellKeyPressed(cell, static_cast<QKeyEvent*>(event));
+    return QWidget::eventFilter(watched, event);
 }
 
 // Key presses reach the handlers before the box, which then takes the key
 // as typed. Focus lost to a message box or another window is no leaving of
 // the box: only a move to another control of this window counts.
-bool Form1::eventFilter(QObject* watched, QEvent* event)
+void Form1::valueBoxEvent(const ParamRow& row, QEvent* event)
 {
-    const ParamRow* row = nullptr;
-    for (const ParamRow* r : parameterRows())
-        if (watched == r->box)
-            row = r;
-
     if (event->type() == QEvent::KeyPress) {
         const QString typed = static_cast<QKeyEvent*>(event)->text();
-        if (!typed.isEmpty()) {
-            const int code = typed.front().unicode();
-            if (row)
-                valueKeyPressed(*row, code);
-            else
-                warnAboutPeriod(code);
-        }
-    } else if (event->type() == QEvent::FocusOut && row) {
+        if (!typed.isEmpty())
+            valueKeyPressed(row, typed.front().unicode());
+    } else if (event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            valueLeft(*row);
+            valueLeft(row);
     }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::Form_Load()

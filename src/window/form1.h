@@ -15,7 +15,10 @@
 #include <span>
 #include <vector>
 
+class QAction;
 class QCheckBox;
+class QKeyEvent;
+class QKeySequence;
 class QPrinter;
 class QLabel;
 class QLineEdit;
@@ -80,6 +83,11 @@ inline constexpr int kGroups = int(Group::Always) + 1;
 struct TableControls {
     std::array<QLineEdit*, kRows> xv{};
     std::array<QLineEdit*, kRows> yv{};
+    QAction* open = nullptr;
+    QAction* saveAs = nullptr;
+    // Every cell's text before the last paste, xv then yv, while the paste
+    // is the table's last change.
+    std::optional<std::vector<QString>> beforePaste;
 };
 
 struct FitControls {
@@ -133,16 +141,23 @@ public:
     void setMessenger(Messenger messenger);
     Dialogs& dialogs() { return dialogs_; }
 
+    // Loads a table file, datos.txt's format or CSV, as "Recuperar" does.
+    void openFile(const QString& path);
+
     const WindowState& state() const { return state_; }
     const NumberFormat& numberFormat() const { return numbers_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Start-up and views (window/)
     void buildControls(double pixelsPerTwip);
     void connectEvents();
+    void valueBoxEvent(const ParamRow& row, QEvent* event);
+    QAction* windowAction(const QString& text, const QKeySequence& keys, const std::function<void()>& work);
     void Form_Load();
     void message(const QString& text);
     QString fileToOpen(const QString& filters);
@@ -193,8 +208,26 @@ private:
     void Command1_Click();
     void guardar();
     void Recuperar_Click();
-    std::optional<std::vector<DataRow>> readDataFile();
+    void saveTable(const QString& path);
+    std::optional<QByteArray> readWhole(const QString& path);
+    std::optional<std::vector<DataRow>> dataFileRows(std::string_view bytes, const QString& name);
+    std::optional<std::vector<DataRow>> tableRows(std::string_view table, const QString& source, int columnsWanted);
+    void loadTable(std::vector<DataRow> rows);
     void fillTable(const std::vector<DataRow>& rows);
+
+    // The data table's menu, paste and drops (window/data/)
+    void buildTableMenu();
+    void showCellMenu(QLineEdit* cell, QPoint at);
+    bool cellKeyPressed(QLineEdit* cell, QKeyEvent* key);
+    void pasteInto(QLineEdit* cell);
+    std::vector<QString> cellTexts() const;
+    void undoPaste();
+    void forgetPaste();
+    void copyTable();
+    std::vector<std::array<double, 2>> filledRows() const;
+    void Abrir_Click();
+    void GuardarComo_Click();
+    bool takesFileDrop(QEvent* event);
 
     double value(const QString& text) const;
     QString text(double x) const;

@@ -22,12 +22,69 @@ inline constexpr const char* kUseComma = "Utilice la coma";
 inline constexpr const char* kOverflow = "Desbordamiento";
 
 inline constexpr const char* kDataFileName = "datos.txt";
-inline constexpr const char* kCannotSave = "No se pudo guardar datos.txt; no se ha cambiado nada en el disco.";
 inline constexpr const char* kFileMissing = "No se encuentra el archivo datos.txt en esta carpeta.";
-inline constexpr const char* kCannotRead = "No se pudo leer el archivo datos.txt.";
-inline constexpr const char* kNotText = "datos.txt no es un archivo de datos de texto.";
-inline constexpr const char* kBadCount = "El número de puntos de datos.txt no está entre 0 y 20.";
-inline constexpr const char* kTruncated = "datos.txt tiene menos líneas de las que anuncia.";
+
+// What went wrong with a data file, named as the user knows it.
+inline QString cannotSave(const QString& file)
+{
+    return QString("No se pudo guardar %1; no se ha cambiado nada en el disco.").arg(file);
+}
+inline QString fileNotFound(const QString& file)
+{
+    return QString("No se encuentra el archivo %1.").arg(file);
+}
+inline QString cannotRead(const QString& file)
+{
+    return QString("No se pudo leer el archivo %1.").arg(file);
+}
+inline QString notText(const QString& file)
+{
+    return QString("%1 no es un archivo de datos de texto.").arg(file);
+}
+inline QString badCount(const QString& file)
+{
+    return QString("El número de puntos de %1 no está entre 0 y 20.").arg(file);
+}
+inline QString truncated(const QString& file)
+{
+    return QString("%1 tiene menos líneas de las que anuncia.").arg(file);
+}
+
+// A table pasted or read from a CSV file.
+inline QString notNumbers(const QString& source, int line)
+{
+    return QString("La línea %1 %2 no es una fila de números; no se ha cargado nada.").arg(line).arg(source);
+}
+inline QString unevenColumns(const QString& source, int line)
+{
+    return QString("La línea %1 %2 no tiene tantas columnas como la primera; no se ha cargado nada.")
+        .arg(line)
+        .arg(source);
+}
+inline constexpr const char* kTooLong = "El texto pasa de 1 MiB; no se ha cargado nada.";
+inline QString rowsLeftOut(int taken, int left)
+{
+    return left == 1 ? QString("Se tomaron %1 filas; no se tomó la última.").arg(taken)
+                     : QString("Se tomaron %1 filas; no se tomaron las últimas %2 filas.").arg(taken).arg(left);
+}
+inline constexpr const char* kPastedText = "del texto pegado";
+inline QString ofFile(const QString& file)
+{
+    return QString("de %1").arg(file);
+}
+inline QString notTwoColumns(const QString& file)
+{
+    return QString("%1 no tiene dos columnas, t y f(t); no se ha cargado nada.").arg(file);
+}
+inline constexpr const char* kNoRows = "El texto pegado no tiene filas de números.";
+
+// The data table's menu.
+inline constexpr const char* kPasteTable = "Pegar tabla";
+inline constexpr const char* kCopyTable = "Copiar tabla";
+inline constexpr const char* kOpen = "Abrir…";
+inline constexpr const char* kSaveAs = "Guardar como…";
+inline constexpr const char* kTableFilters =
+    "Datos (*.txt);;Tabla CSV (*.csv);;Tabla con tabuladores (*.tsv);;Todos los archivos (*)";
 
 inline constexpr const char* kOpenTitle = "Abrir";
 inline constexpr const char* kSaveTitle = "Guardar como";
