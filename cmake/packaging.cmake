@@ -4,6 +4,14 @@ include(GNUInstallDirs)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${AJUSTE_PROGRAM})
 
+# A plain strip keeps the compiler's .comment, which Debian's own strip drops.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:ajuste>\"
+      COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${AJUSTE_PROGRAM})
 set(CPACK_PACKAGE_CONTACT "${AJUSTE_DEVELOPER} <dev@ajuste.local>")
