@@ -1,8 +1,28 @@
 # The Debian package: cmake --build build --target package
 include(GNUInstallDirs)
 
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${AJUSTE_PROGRAM})
+set(AJUSTE_MAINTAINER "${AJUSTE_DEVELOPER} <dev@ajuste.local>"
+  CACHE STRING "Name and address of the Debian package's maintainer")
+
+# Configures a text file and installs it gzipped as Debian wants it: at most
+# compression, and neither name nor time in the header, so builds agree.
+function(install_gzipped template name destination)
+  configure_file(${template} ${name} @ONLY)
+  add_custom_command(OUTPUT ${name}.gz
+    COMMAND gzip -9nkf ${name}
+    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${name}
+    VERBATIM)
+  add_custom_target(gzipped_${name} ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz DESTINATION ${destination})
+endfunction()
+
+set(doc ${CMAKE_INSTALL_DATADIR}/doc/${AJUSTE_PROGRAM})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${doc})
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog.in changelog_head LIMIT_COUNT 1)
+if(NOT changelog_head MATCHES "^${AJUSTE_PROGRAM} \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "cmake/changelog.in needs an entry for version ${PROJECT_VERSION} on top")
+endif()
+install_gzipped(${CMAKE_CURRENT_LIST_DIR}/changelog.in changelog ${doc})
 
 # A plain strip keeps the compiler's .comment, which Debian's own strip drops.
 install(CODE "
@@ -14,7 +34,7 @@ install(CODE "
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${AJUSTE_PROGRAM})
-set(CPACK_PACKAGE_CONTACT "${AJUSTE_DEVELOPER} <dev@ajuste.local>")
+set(CPACK_PACKAGE_CONTACT "${AJUSTE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "fit an exponential curve to measured points (Spanish interface)")
 set(CPACK_PACKAGE_DESCRIPTION "A small desktop program for students and lab users. Type up to 20 measured
 points (t, y), see them in a graph with the curve f(t) = a*exp(c*(t - t0)),

@@ -17,7 +17,7 @@ fail() { echo "FAIL: $*"; failed=1; }
 desktop="$prefix/share/applications/$id.desktop"
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 for file in "$desktop" "$metainfo" "$prefix/share/icons/hicolor/scalable/apps/$id.svg" \
-            "$prefix/share/doc/$program/copyright"; do
+            "$prefix/share/doc/$program/copyright" "$prefix/share/doc/$program/changelog.gz"; do
   [[ -s $file ]] || fail "missing $file"
 done
 [[ -x $prefix/bin/$program ]] || fail "missing program bin/$program"
