@@ -23,6 +23,7 @@ if(NOT changelog_head MATCHES "^${AJUSTE_PROGRAM} \\(${PROJECT_VERSION}\\) ")
   message(FATAL_ERROR "cmake/changelog.in needs an entry for version ${PROJECT_VERSION} on top")
 endif()
 install_gzipped(${CMAKE_CURRENT_LIST_DIR}/changelog.in changelog ${doc})
+install_gzipped(${PROJECT_SOURCE_DIR}/docs/${AJUSTE_PROGRAM}.1.in ${AJUSTE_PROGRAM}.1 ${CMAKE_INSTALL_MANDIR}/man1)
 
 # A plain strip keeps the compiler's .comment, which Debian's own strip drops.
 install(CODE "

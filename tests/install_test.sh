@@ -17,7 +17,8 @@ fail() { echo "FAIL: $*"; failed=1; }
 desktop="$prefix/share/applications/$id.desktop"
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 for file in "$desktop" "$metainfo" "$prefix/share/icons/hicolor/scalable/apps/$id.svg" \
-            "$prefix/share/doc/$program/copyright" "$prefix/share/doc/$program/changelog.gz"; do
+            "$prefix/share/doc/$program/copyright" "$prefix/share/doc/$program/changelog.gz" \
+            "$prefix/share/man/man1/$program.1.gz"; do
   [[ -s $file ]] || fail "missing $file"
 done
 [[ -x $prefix/bin/$program ]] || fail "missing program bin/$program"
