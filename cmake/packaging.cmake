@@ -37,19 +37,22 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${AJUSTE_PROGRAM})
 set(CPACK_PACKAGE_CONTACT "${AJUSTE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "fit an exponential curve to measured points (Spanish interface)")
-set(CPACK_PACKAGE_DESCRIPTION "A small desktop program for students and lab users. Type up to 20 measured
-points (t, y), see them in a graph with the curve f(t) = a*exp(c*(t - t0)),
-and set a, c and t0 by hand or fit them by gradient descent, reading the
-squared error, its gradient and a normalised error. The data table is saved
-to and loaded from a text file. The window is in Spanish.")
+set(CPACK_PACKAGE_DESCRIPTION "A small desktop program for students and lab users. Type, paste or open
+up to 20 measured points (t, y), see them in a graph with the curve
+f(t) = a*exp(c*(t - t0)), and set a, c and t0 by hand or fit them by
+gradient descent or least squares, reading the squared error, its gradient,
+the fitted parameters' standard errors and R squared. The data table is
+saved to and loaded from text or CSV files; the graph can be saved as PNG,
+SVG or PDF, or printed. The window is in Spanish.")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so the libraries the binary links do not name them: the
-# X11 platform plugin and the font the window's face maps to.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+# X11 platform plugin, the font the window's face maps to, and Qt's own texts
+# in Spanish.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
 include(CPack)
