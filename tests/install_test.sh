@@ -33,7 +33,7 @@ for size in 16 32 48 64 128 256; do
   fi
 done
 
-grep -qx "Exec=$program" "$desktop" || fail "Exec must be the bare command $program"
+grep -qx "Exec=$program %f" "$desktop" || fail "Exec must be $program %f"
 grep -qx "Icon=$id" "$desktop" || fail "Icon must be $id"
 
 categories_hint="$desktop: hint: value \"Education;Science;Math;\" for key \"Categories\" in group \"Desktop Entry\" contains more than one main category; application might appear more than once in the application menu"
