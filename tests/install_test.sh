@@ -17,7 +17,8 @@ fail() { echo "FAIL: $*"; failed=1; }
 desktop="$prefix/share/applications/$id.desktop"
 metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 for file in "$desktop" "$metainfo" "$prefix/share/icons/hicolor/scalable/apps/$id.svg" \
-            "$prefix/share/doc/$program/copyright"; do
+            "$prefix/share/doc/$program/copyright" "$prefix/share/doc/$program/changelog.gz" \
+            "$prefix/share/man/man1/$program.1.gz"; do
   [[ -s $file ]] || fail "missing $file"
 done
 [[ -x $prefix/bin/$program ]] || fail "missing program bin/$program"
@@ -32,7 +33,7 @@ for size in 16 32 48 64 128 256; do
   fi
 done
 
-grep -qx "Exec=$program" "$desktop" || fail "Exec must be the bare command $program"
+grep -qx "Exec=$program %f" "$desktop" || fail "Exec must be $program %f"
 grep -qx "Icon=$id" "$desktop" || fail "Icon must be $id"
 
 categories_hint="$desktop: hint: value \"Education;Science;Math;\" for key \"Categories\" in group \"Desktop Entry\" contains more than one main category; application might appear more than once in the application menu"
