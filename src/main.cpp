@@ -2,6 +2,7 @@
 #include "window/form1.h"
 
 #include <QApplication>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,5 +27,8 @@ int main(int argc, char* argv[])
     ajuste::setUpApplication();
     ajuste::Form1 window;
     window.show();
+    // A file named on the command line ("Abrir con" in a file manager).
+    if (const QStringList files = app.arguments().mid(1); !files.isEmpty())
+        window.openFile(files.front());
     return app.exec();
 }

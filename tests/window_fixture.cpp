@@ -7,7 +7,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QTimer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -145,15 +148,20 @@ QStringList WindowTest::tableTexts() const
     return texts;
 }
 
-QByteArray WindowTest::fileBytes() const
+QByteArray WindowTest::fileBytes(const char* name) const
 {
-    QFile file("datos.txt");
+    QFile file(name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
 }
 
 void WindowTest::writeFile(const QByteArray& bytes) const
 {
-    QFile file("datos.txt");
+    writeFile("datos.txt", bytes);
+}
+
+void WindowTest::writeFile(const char* name, const QByteArray& bytes) const
+{
+    QFile file(name);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
@@ -209,6 +217,32 @@ void expectView(const ajuste::Form1& form, bool table)
 }
 
 } // namespace
+
+QStringList WindowTest::useMenu(QWidget* w, const QString& entry) const
+{
+    QStringList texts;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) {
+            ADD_FAILURE() << "no menu opened";
+            return;
+        }
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            texts << action->text();
+            if (!entry.isEmpty() && action->text().startsWith(entry) && !chosen)
+                chosen = action;
+        }
+        menu->close();
+        if (chosen)
+            chosen->trigger();
+        else if (!entry.isEmpty())
+            ADD_FAILURE() << "no entry " << entry.toStdString() << " in " << texts.join(", ").toStdString();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, w->rect().center(), w->mapToGlobal(w->rect().center()));
+    QApplication::sendEvent(w, &event);
+    return texts;
+}
 
 void WindowTest::expectTableView() const
 {

@@ -85,13 +85,17 @@ protected:
     QString numberText(double x) const;      // x as the window writes it
     QString messageTexts() const;
     QStringList tableTexts() const; // xv(0), yv(0), xv(1) …
-    QByteArray fileBytes() const;   // of datos.txt
-    void writeFile(const QByteArray& bytes) const;
+    QByteArray fileBytes(const char* name = "datos.txt") const;
+    void writeFile(const QByteArray& bytes) const; // datos.txt
+    void writeFile(const char* name, const QByteArray& bytes) const;
 
     void typeInto(QLineEdit* box, const QString& text) const; // key by key
     void fillRow(int row, const QString& t, const QString& y) const;
     void retype(const char* box, const QString& text) const; // cleared, then typed
     void click(const char* name) const;
+    // Opens w's context menu with a real event, and triggers the entry whose
+    // text starts with `entry` (none: closes it); returns the menu's texts.
+    QStringList useMenu(QWidget* w, const QString& entry = {}) const;
     void enterGraphView(); // with the rows typed so far
     void typeWorkedExample() const;
     // The sums of the worked example, held and shown, and one step of 0,001.

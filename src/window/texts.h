@@ -72,9 +72,9 @@ inline QString ofFile(const QString& file)
 {
     return QString("de %1").arg(file);
 }
-inline QString notTwoColumns(const QString& file)
+inline QString notTwoColumns(const QString& source)
 {
-    return QString("%1 no tiene dos columnas, t y f(t); no se ha cargado nada.").arg(file);
+    return QString("El texto %1 no tiene dos columnas, t y f(t); no se ha cargado nada.").arg(source);
 }
 inline constexpr const char* kNoRows = "El texto pegado no tiene filas de números.";
 

@@ -1,15 +1,16 @@
 #include "window/user_locale.h"
 
-#include <QLocale>
 #include <QRegularExpression>
+
+#include <initializer_list>
 
 namespace ajuste {
 
 namespace {
 
-QString localeName()
+QString localeName(std::initializer_list<const char*> variables)
 {
-    for (const char* variable : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+    for (const char* variable : variables) {
         const QString value = qEnvironmentVariable(variable);
         if (!value.isEmpty())
             return value.section(QRegularExpression("[.@]"), 0, 0);
@@ -17,18 +18,30 @@ QString localeName()
     return {};
 }
 
+// The first of the variables that is set names the locale. With none set,
+// or C/POSIX, Spanish: the interface is written for it.
+QLocale userLocale(std::initializer_list<const char*> variables)
+{
+    const QString name = localeName(variables);
+    if (!name.isEmpty() && name != "C" && name != "POSIX") {
+        const QLocale named(name);
+        if (named.language() != QLocale::C)
+            return named;
+    }
+    return QLocale(QLocale::Spanish, QLocale::Spain);
+}
+
 } // namespace
 
 NumberFormat userNumberFormat()
 {
-    const QString name = localeName();
-    QLocale locale(QLocale::Spanish, QLocale::Spain);
-    if (!name.isEmpty() && name != "C" && name != "POSIX") {
-        const QLocale named(name);
-        if (named.language() != QLocale::C)
-            locale = named;
-    }
+    const QLocale locale = userLocale({"LC_ALL", "LC_NUMERIC", "LANG"});
     return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+QLocale userLanguage()
+{
+    return userLocale({"LC_ALL", "LC_MESSAGES", "LANG"});
 }
 
 } // namespace ajuste

@@ -1,0 +1,142 @@
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QTest>
+#include <QWindow>
+
+using namespace ajuste;
+
+namespace {
+
+class TableMenu : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        fillRow(0, "9", "9");
+        fillRow(19, "8", "8");
+    }
+    void pasteWithKeys(QLineEdit* cell, const QString& clipboard)
+    {
+        QApplication::clipboard()->setText(clipboard);
+        QTest::keyClick(cell, Qt::Key_V, Qt::ControlModifier);
+    }
+    InTemporaryFolder folder;
+};
+
+// A paste into the cell at `row` of column `column`: the table's texts
+// afterwards (xv(0), yv(0), xv(1) …, the first rows shown) and the message.
+struct Paste {
+    const char* name;
+    const char* clipboard;
+    const char* column;
+    int row;
+    QStringList firstRows;
+    const char* message = "";
+};
+
+class Pastes : public TableMenu, public ::testing::WithParamInterface<Paste> {};
+
+TEST_P(Pastes, FillTheRowsAndCtrlZPutsThemBack)
+{
+    const Paste& p = GetParam();
+    const QStringList before = tableTexts();
+    QLineEdit* cell = QString(p.column) == "xv" ? xv(p.row) : yv(p.row);
+    pasteWithKeys(cell, p.clipboard);
+    EXPECT_EQ(tableTexts().mid(0, p.firstRows.size()), p.firstRows);
+    EXPECT_EQ(messageTexts(), p.message);
+    QTest::keyClick(cell, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(tableTexts(), before);
+}
+
+QString rows(int count)
+{
+    QString text;
+    for (int k = 0; k < count; ++k)
+        text += QString("%1\t%2,5\n").arg(k).arg(k);
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Pastes,
+    ::testing::Values(
+        Paste{"EnglishBlockWithHeaderFromRowOne", "tiempo\ttensión\n0.5\t1.25\n1.5\t2\n", "yv", 1,
+              {"9", "9", "0,5", "1,25", "1,5", "2"}},
+        Paste{"SpanishCsvIntoTheFirstRow", "t;y\r\n0,5;1,25\r\n", "xv", 0, {"0,5", "1,25", "", ""}},
+        Paste{"OneColumnGoesIntoTheCellsColumn", "3\n4\n", "yv", 1, {"9", "9", "", "3", "", "4"}},
+        Paste{"OneLineIsOneCellsText", "3,5", "xv", 1, {"9", "9", "3,5", ""}},
+        Paste{"BadFieldPastesNothing", "1;2\n1;x\n", "xv", 0, {"9", "9", ""},
+              "La línea 2 del texto pegado no es una fila de números; no se ha cargado nada."},
+        Paste{"RowsPastTheEndAreSaid", "1\t2\n3\t4\n5\t6\n", "xv", 18, {"9", "9"},
+              "Se tomaron 2 filas; no se tomó la última."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TableMenu, TwentyFiveRowsFillTheTableAndSayFiveWereLeft)
+{
+    pasteWithKeys(xv(0), rows(25));
+    EXPECT_EQ(xv(19)->text(), "19");
+    EXPECT_EQ(yv(19)->text(), "19,5");
+    EXPECT_EQ(messageTexts(), "Se tomaron 20 filas; no se tomaron las últimas 5 filas.");
+}
+
+TEST_F(TableMenu, MenuSpeaksSpanishAndCopiesTheFilledRows)
+{
+    fillRow(1, "0,5", "1E+20");
+    const QStringList entries = useMenu(xv(0), "Copiar tabla");
+    EXPECT_TRUE(entries.front().startsWith("&Deshacer")) << entries.join(", ").toStdString();
+    for (const char* entry : {"Pegar tabla", "Copiar tabla", "Abrir…", "Guardar como…"})
+        EXPECT_TRUE(entries.contains(entry)) << entry;
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    EXPECT_EQ(copied->text(), "9\t9\n0,5\t1E+20\n");
+    EXPECT_EQ(copied->data("text/csv"), "t;f(t)\r\n9;9\r\n0,5;1E+20\r\n");
+}
+
+TEST_F(TableMenu, SaveAsCsvThenOpenBringsTheTableBack)
+{
+    fillRow(1, "0,50", "1,25");
+    form->dialogs().fileToSave = [](const QString&) { return QString("medidas.csv"); };
+    QTest::keyClick(xv(1), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(fileBytes("medidas.csv"), "t;f(t)\r\n9;9\r\n0,5;1,25\r\n");
+    EXPECT_EQ(yv(1)->text(), "1,25");
+
+    fillRow(0, "", "");
+    form->dialogs().fileToOpen = [](const QString&) { return QString("medidas.csv"); };
+    QTest::keyClick(xv(1), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(tableTexts().mid(0, 5), QStringList({"9", "9", "0,5", "1,25", ""}));
+    EXPECT_EQ(state().npuntos, 2);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(TableMenu, BadFileIsRefusedWithTheTableKept)
+{
+    writeFile("x.csv", "t,y\n1.5,2\n3\n");
+    const QStringList before = tableTexts();
+    form->dialogs().fileToOpen = [](const QString&) { return QString("x.csv"); };
+    useMenu(yv(4), "Abrir");
+    EXPECT_EQ(messageTexts(), "La línea 3 de x.csv no tiene tantas columnas como la primera; no se ha cargado nada.");
+    EXPECT_EQ(tableTexts(), before);
+}
+
+TEST_F(TableMenu, DroppedFileOpensInTheGraphViewAndRedraws)
+{
+    enterGraphView();
+    writeFile("datos 2.txt", " 2 \r\n0\r\n4\r\n1\r\n10\r\n");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(folder.path() + "/datos 2.txt")});
+    // Through the window, as the platform delivers a drag, onto a value box.
+    const QPoint onLval = find("Lval")->geometry().center();
+    QDragEnterEvent enter(onLval, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form->windowHandle(), &enter);
+    QDropEvent drop(onLval, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form->windowHandle(), &drop);
+    EXPECT_EQ(tableTexts().mid(0, 5), QStringList({"0", "4", "1", "10", ""}));
+    EXPECT_EQ(state().npuntos, 2);
+    expectWorkedEvaluation();
+    EXPECT_EQ(find<QLineEdit>("Lval")->text(), "5");
+}
+
+} // namespace
