@@ -84,6 +84,7 @@ protected:
     double shownNumber(const char* name) const; // the same, read back as a number
     QString numberText(double x) const;      // x as the window writes it
     QString messageTexts() const;
+    QStringList readOuts() const;   // Label6, Label7, Label8, label9, label10
     QStringList tableTexts() const; // xv(0), yv(0), xv(1) …
     QByteArray fileBytes() const;   // of datos.txt
     void writeFile(const QByteArray& bytes) const;
@@ -94,9 +95,7 @@ protected:
     void click(const char* name) const;
     void enterGraphView(); // with the rows typed so far
     void typeWorkedExample() const;
-    // The sums of the worked example, held and shown, and one step of 0,001.
-    void expectWorkedEvaluation() const;
-    void expectWorkedStep() const;
+    void expectWorkedStep() const; // one step of 0,001 from a = 5, c = 1, t0 = 0
     // Exactly one view's controls shown, and the always-visible ones.
     void expectTableView() const;
     void expectGraphView() const;
@@ -113,4 +112,6 @@ protected:
 class WorkedExample : public WindowTest {
 protected:
     void SetUp() override;
+
+    QStringList shownAtStart; // the read-outs on entering
 };
