@@ -25,22 +25,14 @@ TEST_F(StartUp, ShowsExactlyTheTableView)
 
 TEST_F(StartUp, InitialTextsPositionsAndState)
 {
-    EXPECT_EQ(find<QLineEdit>("Lval")->text(), "5");
-    EXPECT_EQ(find<QLineEdit>("Cval")->text(), "1");
-    EXPECT_EQ(find<QLineEdit>("Tval")->text(), "0");
+    expectStartParameters();
     EXPECT_EQ(find<QLineEdit>("Text1")->text(), "0,001");
     EXPECT_EQ(find<QLineEdit>("label9")->text(), "0");
     EXPECT_EQ(find<QLineEdit>("label10")->text(), "0");
-    EXPECT_EQ(find<ScrollBar>("LSCR")->value(), -50);
-    EXPECT_EQ(find<ScrollBar>("CSCR")->value(), 10);
-    EXPECT_EQ(find<ScrollBar>("TSCR")->value(), 0);
     for (const char* name : {"Check1", "Check2", "Check3"})
         EXPECT_EQ(find<QCheckBox>(name)->checkState(), Qt::Unchecked);
     EXPECT_FALSE(state().ocupado);
     EXPECT_TRUE(state().modoTabla);
-    EXPECT_EQ(state().p.a, 5.0);
-    EXPECT_EQ(state().p.c, 1.0);
-    EXPECT_EQ(state().p.t0, 0.0);
     EXPECT_EQ(state().npuntos, 0);
     EXPECT_TRUE(messages.empty());
 }

@@ -238,6 +238,13 @@ void WindowTest::typeWorkedExample() const
     fillRow(1, "1", "10");
 }
 
+void WindowTest::expectStartParameters() const
+{
+    EXPECT_EQ(QList<double>({state().p.a, state().p.c, state().p.t0}), QList<double>({5, 1, 0}));
+    EXPECT_EQ(QStringList({textOf("Lval"), textOf("Cval"), textOf("Tval")}), QStringList({"5", "1", "0"}));
+    EXPECT_EQ(QList<int>({position("LSCR"), position("CSCR"), position("TSCR")}), QList<int>({-50, 10, 0}));
+}
+
 void WindowTest::expectWorkedStep() const
 {
     EXPECT_TRUE(near12(state().p.a, worked::kStepA));

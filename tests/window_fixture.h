@@ -95,7 +95,8 @@ protected:
     void click(const char* name) const;
     void enterGraphView(); // with the rows typed so far
     void typeWorkedExample() const;
-    void expectWorkedStep() const; // one step of 0,001 from a = 5, c = 1, t0 = 0
+    void expectStartParameters() const; // a = 5, c = 1, t0 = 0, in their boxes and bars
+    void expectWorkedStep() const; // one step of 0,001 from there
     // Exactly one view's controls shown, and the always-visible ones.
     void expectTableView() const;
     void expectGraphView() const;
