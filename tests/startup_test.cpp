@@ -1,13 +1,7 @@
 #include "window_fixture.h"
 
-#include "common/numeric_error.h"
-#include "window/graph/scroll_bar.h"
-
 #include <QCheckBox>
 #include <QLabel>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
 
 using namespace ajuste;
 
@@ -116,23 +110,6 @@ TEST_F(StartUp, SpokenNamesForControlsWithoutText)
     EXPECT_EQ(xv(2)->accessibleName(), "t de la fila 3");
     EXPECT_TRUE(find("paso")->accessibleName().isEmpty()); // its caption speaks for it
     EXPECT_TRUE(find("Check2")->accessibleDescription().isEmpty());
-}
-
-TEST_F(StartUp, ScrollBarsMoveOnePositionAndReportOnlyChanges)
-{
-    auto* bar = find<ScrollBar>("TSCR");
-    QSignalSpy changes(bar, &QScrollBar::valueChanged);
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(bar->value(), 1);
-    bar->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(bar->value(), 0);
-    EXPECT_EQ(changes.count(), 2);
-    bar->setPosition(0);
-    EXPECT_EQ(changes.count(), 2); // same position: no change event
-    EXPECT_THROW(bar->setPosition(101), NumericError);
-    EXPECT_THROW(bar->setPosition(-101), NumericError);
-    EXPECT_EQ(bar->value(), 0);
-    EXPECT_FALSE(bar->hasTracking());
 }
 
 TEST_F(StartUp, ResizingMovesNothing)
