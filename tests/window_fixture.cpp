@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include "near.h"
+#include "table_cell.h"
 #include "window/graph/scroll_bar.h"
 #include "worked_example.h"
 
@@ -71,11 +72,9 @@ namespace {
 
 QLineEdit* cell(const ajuste::Form1& form, const char* column, int row)
 {
-    for (QLineEdit* box : form.findChildren<QLineEdit*>(column))
-        if (box->property("index").toInt() == row)
-            return box;
-    ADD_FAILURE() << "no cell " << column << "(" << row << ")";
-    return nullptr;
+    QLineEdit* box = tableCell(form, column, row);
+    EXPECT_NE(box, nullptr) << "no cell " << column << "(" << row << ")";
+    return box;
 }
 
 } // namespace
