@@ -78,6 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Fault{"count_21", " 21 \r\n", DataFileFault::CountOutOfRange},
                       Fault{"count_minus_1", " -1 \r\n", DataFileFault::CountOutOfRange},
                       Fault{"count_huge", "99999\r\n", DataFileFault::CountOutOfRange},
+                      Fault{"empty", "", DataFileFault::Truncated},
                       Fault{"missing_y", " 2 \r\n1\r\n2\r\n3\r\n", DataFileFault::Truncated},
                       Fault{"missing_row", " 2 \r\n1\r\n2\r\n", DataFileFault::Truncated},
                       Fault{"nul_byte", std::string(" 1 \r\n1\r\n\0\r\n", 10), DataFileFault::NotText},

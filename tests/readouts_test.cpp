@@ -1,9 +1,13 @@
 #include "window_fixture.h"
 
+#include "near.h"
 #include "window/graph/scroll_bar.h"
+#include "worked_example.h"
 
 #include <QCheckBox>
 #include <QLabel>
+
+#include <tuple>
 
 using namespace ajuste;
 
@@ -11,9 +15,20 @@ namespace {
 
 using ReadOuts = WorkedExample;
 
+// The sums held and shown as the window writes numbers.
 TEST_F(ReadOuts, WorkedExampleOnEnteringTheGraphView)
 {
-    expectWorkedEvaluation();
+    const std::tuple<const char*, double Sums::*, double> sums[] = {
+        {"Label6", &Sums::derL, worked::kDerL},
+        {"Label7", &Sums::derC, worked::kDerC},
+        {"Label8", &Sums::derT, worked::kDerT},
+        {"label9", &Sums::errorCuad, worked::kErrorCuad},
+    };
+    for (const auto& [control, sum, expected] : sums) {
+        EXPECT_TRUE(near12(state().sums.*sum, expected)) << control;
+        EXPECT_EQ(textOf(control), numberText(state().sums.*sum)) << control;
+    }
+    EXPECT_TRUE(near12(shownNumber("label10"), worked::kNormalised));
     // The first evaluation compares with the start value 0.
     EXPECT_EQ(errorBox(), kMagenta);
 }

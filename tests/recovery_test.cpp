@@ -29,9 +29,7 @@ TEST_F(Recovery, ShowsTheMessageThenResetsTheParametersAndTheirControls)
     EXPECT_TRUE(near12(during.p.c, worked::kStep01C));
     EXPECT_TRUE(near12(during.p.t0, worked::kStep01T0));
 
-    EXPECT_TRUE(state().p.a == 5.0 && state().p.c == 1.0 && state().p.t0 == 0.0);
-    EXPECT_EQ(QStringList({textOf("Lval"), textOf("Cval"), textOf("Tval")}), QStringList({"5", "1", "0"}));
-    EXPECT_EQ(QList<int>({position("LSCR"), position("CSCR"), position("TSCR")}), QList<int>({-50, 10, 0}));
+    expectStartParameters();
     EXPECT_FALSE(state().ocupado);
     EXPECT_EQ(textOf("Text1"), "0,1");
     // The sums stay as the error left them; only their read-outs go.
@@ -77,7 +75,7 @@ TEST_F(Recovery, NextStepComparesWithTheErrorBeforeTheFailure)
     retype("Text1", "0,001");
     click("paso");
     EXPECT_EQ(state().errorAnt, leftOver);
-    EXPECT_TRUE(near12(state().sums.errorCuad, worked::kErrorCuad));
+    EXPECT_EQ(readOuts(), shownAtStart);
     EXPECT_EQ(errorBox(), kMagenta);
 }
 

@@ -31,11 +31,6 @@ protected:
     void expectCaptionsFit() const;
 };
 
-TEST_F(Scale, RunsAtTheFactorAsked)
-{
-    EXPECT_EQ(ratio(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
-}
-
 TEST_F(Scale, GraphIsDrawnAtTheDeviceSize)
 {
     auto* graph = find<Graph>("graf");

@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include "near.h"
+#include "table_cell.h"
 #include "window/graph/scroll_bar.h"
 #include "worked_example.h"
 
@@ -14,8 +15,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
-
-#include <tuple>
 
 LocaleGuard::LocaleGuard(const char* lcAll, const char* lcNumeric, const char* lang)
 {
@@ -76,11 +75,9 @@ namespace {
 
 QLineEdit* cell(const ajuste::Form1& form, const char* column, int row)
 {
-    for (QLineEdit* box : form.findChildren<QLineEdit*>(column))
-        if (box->property("index").toInt() == row)
-            return box;
-    ADD_FAILURE() << "no cell " << column << "(" << row << ")";
-    return nullptr;
+    QLineEdit* box = tableCell(form, column, row);
+    EXPECT_NE(box, nullptr) << "no cell " << column << "(" << row << ")";
+    return box;
 }
 
 } // namespace
@@ -138,6 +135,14 @@ QString WindowTest::messageTexts() const
     for (const Message& m : messages)
         texts << m.text;
     return texts.join(" | ");
+}
+
+QStringList WindowTest::readOuts() const
+{
+    QStringList texts;
+    for (const char* name : {"Label6", "Label7", "Label8", "label9", "label10"})
+        texts << textOf(name);
+    return texts;
 }
 
 QStringList WindowTest::tableTexts() const
@@ -266,19 +271,11 @@ void WindowTest::typeWorkedExample() const
     fillRow(1, "1", "10");
 }
 
-void WindowTest::expectWorkedEvaluation() const
+void WindowTest::expectStartParameters() const
 {
-    const std::tuple<const char*, double ajuste::Sums::*, double> readOuts[] = {
-        {"Label6", &ajuste::Sums::derL, worked::kDerL},
-        {"Label7", &ajuste::Sums::derC, worked::kDerC},
-        {"Label8", &ajuste::Sums::derT, worked::kDerT},
-        {"label9", &ajuste::Sums::errorCuad, worked::kErrorCuad},
-    };
-    for (const auto& [control, sum, expected] : readOuts) {
-        EXPECT_TRUE(near12(state().sums.*sum, expected)) << control;
-        EXPECT_EQ(textOf(control), numberText(state().sums.*sum)) << control;
-    }
-    EXPECT_TRUE(near12(shownNumber("label10"), worked::kNormalised));
+    EXPECT_EQ(QList<double>({state().p.a, state().p.c, state().p.t0}), QList<double>({5, 1, 0}));
+    EXPECT_EQ(QStringList({textOf("Lval"), textOf("Cval"), textOf("Tval")}), QStringList({"5", "1", "0"}));
+    EXPECT_EQ(QList<int>({position("LSCR"), position("CSCR"), position("TSCR")}), QList<int>({-50, 10, 0}));
 }
 
 void WindowTest::expectWorkedStep() const
@@ -293,4 +290,5 @@ void WorkedExample::SetUp()
     WindowTest::SetUp();
     typeWorkedExample();
     enterGraphView();
+    shownAtStart = readOuts();
 }

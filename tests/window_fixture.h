@@ -84,6 +84,7 @@ protected:
     double shownNumber(const char* name) const; // the same, read back as a number
     QString numberText(double x) const;      // x as the window writes it
     QString messageTexts() const;
+    QStringList readOuts() const;   // Label6, Label7, Label8, label9, label10
     QStringList tableTexts() const; // xv(0), yv(0), xv(1) …
     QByteArray fileBytes(const char* name = "datos.txt") const;
     void writeFile(const QByteArray& bytes) const; // datos.txt
@@ -98,9 +99,8 @@ protected:
     QStringList useMenu(QWidget* w, const QString& entry = {}) const;
     void enterGraphView(); // with the rows typed so far
     void typeWorkedExample() const;
-    // The sums of the worked example, held and shown, and one step of 0,001.
-    void expectWorkedEvaluation() const;
-    void expectWorkedStep() const;
+    void expectStartParameters() const; // a = 5, c = 1, t0 = 0, in their boxes and bars
+    void expectWorkedStep() const; // one step of 0,001 from there
     // Exactly one view's controls shown, and the always-visible ones.
     void expectTableView() const;
     void expectGraphView() const;
@@ -117,4 +117,6 @@ protected:
 class WorkedExample : public WindowTest {
 protected:
     void SetUp() override;
+
+    QStringList shownAtStart; // the read-outs on entering
 };

@@ -1,3 +1,4 @@
+#include "tests/table_cell.h"
 #include "window/application.h"
 #include "window/form1.h"
 
@@ -17,14 +18,6 @@ const std::pair<const char*, const char*> kPoints[] = {
 };
 // Small enough for the descent from a = 5, c = 1 to settle without overflow.
 const char* const kStepSize = "0,0002";
-
-QLineEdit* cell(const QWidget& window, const char* column, int row)
-{
-    for (QLineEdit* box : window.findChildren<QLineEdit*>(column))
-        if (box->property("index").toInt() == row)
-            return box;
-    return nullptr;
-}
 
 void click(const QWidget& window, const char* button)
 {
@@ -61,8 +54,8 @@ int main(int argc, char* argv[])
     window.show();
     int row = 0;
     for (const auto& [t, y] : kPoints) {
-        cell(window, "xv", row)->setText(t);
-        cell(window, "yv", row++)->setText(y);
+        tableCell(window, "xv", row)->setText(t);
+        tableCell(window, "yv", row++)->setText(y);
     }
     if (!save(window, folder, "ventana-tabla.png"))
         return 1;
