@@ -1,5 +1,8 @@
 #include "window_fixture.h"
 
+#include "near.h"
+#include "worked_example.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
@@ -49,7 +52,8 @@ TEST_P(Pastes, FillTheRowsAndCtrlZPutsThemBack)
     pasteWithKeys(cell, p.clipboard);
     EXPECT_EQ(tableTexts().mid(0, p.firstRows.size()), p.firstRows);
     EXPECT_EQ(messageTexts(), p.message);
-    QTest::keyClick(cell, Qt::Key_Z, Qt::ControlModifier);
+    if (tableTexts() != before)
+        QTest::keyClick(cell, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(tableTexts(), before);
 }
 
@@ -135,7 +139,7 @@ TEST_F(TableMenu, DroppedFileOpensInTheGraphViewAndRedraws)
     QApplication::sendEvent(form->windowHandle(), &drop);
     EXPECT_EQ(tableTexts().mid(0, 5), QStringList({"0", "4", "1", "10", ""}));
     EXPECT_EQ(state().npuntos, 2);
-    expectWorkedEvaluation();
+    EXPECT_TRUE(near12(shownNumber("label9"), worked::kErrorCuad));
     EXPECT_EQ(find<QLineEdit>("Lval")->text(), "5");
 }
 
