@@ -34,6 +34,7 @@ Form1::Form1(QWidget* parent)
     // so that it reads back as one thousandth in any locale.
     fit_.Text1->setText(text(0.001));
     connectEvents();
+    buildGraphMenu();
     Form_Load();
 }
 
