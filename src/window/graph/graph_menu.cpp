@@ -50,7 +50,7 @@ void Form1::saveImage()
 
 void Form1::printImage()
 {
-    QPrinter printer;
+    QPrinter printer(QPrinter::HighResolution);
     if (printerSetUp(printer) && !paintOnPage(printer, figure()))
         message(texts::kCannotPrint);
 }
