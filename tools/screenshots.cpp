@@ -3,8 +3,11 @@
 #include "window/form1.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 
 #include <cstdio>
@@ -24,11 +27,32 @@ void click(const QWidget& window, const char* button)
     window.findChild<QPushButton*>(button)->click();
 }
 
-bool save(QWidget& window, const QDir& folder, const char* name)
+QPixmap shot(QWidget& window)
 {
     QApplication::processEvents();
+    return window.grab();
+}
+
+// The graph's menu open over the graph, drawn into the window's picture:
+// the menu is a window of its own.
+QPixmap shotWithGraphMenu(QWidget& window)
+{
+    QWidget* graph = window.findChild<QWidget*>("graf");
+    const QPoint at(graph->width() / 2, graph->height() / 3);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, graph->mapToGlobal(at));
+    QApplication::sendEvent(graph, &event);
+    QPixmap picture = shot(window);
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        QPainter(&picture).drawPixmap(window.mapFromGlobal(menu->pos()), menu->grab());
+        menu->close();
+    }
+    return picture;
+}
+
+bool save(const QPixmap& picture, const QDir& folder, const char* name)
+{
     const QString path = folder.filePath(name);
-    if (window.grab().save(path))
+    if (picture.save(path))
         return true;
     std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
     return false;
@@ -36,8 +60,9 @@ bool save(QWidget& window, const QDir& folder, const char* name)
 
 } // namespace
 
-// screenshots FOLDER: the window in the table view with a few points, and in
-// the graph view after "10000 pasos" on them, as PNG files in FOLDER.
+// screenshots FOLDER: the window in the table view with a few points, in the
+// graph view after "10000 pasos" on them, and with the graph's menu open
+// there, as PNG files in FOLDER.
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -57,7 +82,7 @@ int main(int argc, char* argv[])
         tableCell(window, "xv", row)->setText(t);
         tableCell(window, "yv", row++)->setText(y);
     }
-    if (!save(window, folder, "ventana-tabla.png"))
+    if (!save(shot(window), folder, "ventana-tabla.png"))
         return 1;
 
     click(window, "Command5");
@@ -67,5 +92,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "screenshots: the window said \"%s\"\n", qPrintable(messages.join("\", \"")));
         return 1;
     }
-    return save(window, folder, "ventana-grafica.png") ? 0 : 1;
+    return save(shot(window), folder, "ventana-grafica.png") &&
+                   save(shotWithGraphMenu(window), folder, "menu-grafica.png")
+               ? 0
+               : 1;
 }

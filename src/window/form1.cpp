@@ -35,6 +35,7 @@ Form1::Form1(QWidget* parent)
     fit_.Text1->setText(text(0.001));
     connectEvents();
     buildTableMenu();
+    buildGraphMenu();
     Form_Load();
 }
 

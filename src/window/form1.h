@@ -22,12 +22,14 @@ class QKeySequence;
 class QPrinter;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace ajuste {
 
 class Graph;
 class ScrollBar;
+struct Figure;
 
 // The window-level values, held for the window's lifetime.
 struct WindowState {
@@ -92,6 +94,7 @@ struct TableControls {
 
 struct FitControls {
     Graph* graf = nullptr;
+    QMenu* grafMenu = nullptr;
     ParamRow L{.scale = &kScaleA};
     ParamRow C{.scale = &kScaleC, .goesOnAfterRecovery = true};
     ParamRow T{.scale = &kScaleT};
@@ -185,6 +188,15 @@ private:
     void valueLeft(const ParamRow& row);
     void takeTypedValue(const ParamRow& row);
     void showValue(const ParamRow& row);
+
+    // The graph's menu: the figure and the results (window/graph/)
+    void buildGraphMenu();
+    void copyImage();
+    void saveImage();
+    void printImage();
+    void copyResults();
+    QStringList resultLines() const;
+    Figure figure() const;
 
     // Fit evaluation and descent (window/fitting/)
     void evaluateAndShow(const std::function<void()>& afterReset = {});

@@ -89,4 +89,25 @@ inline constexpr const char* kTableFilters =
 inline constexpr const char* kOpenTitle = "Abrir";
 inline constexpr const char* kSaveTitle = "Guardar como";
 
+inline constexpr const char* kCopyImage = "Copiar imagen";
+inline constexpr const char* kSaveImage = "Guardar imagen…";
+inline constexpr const char* kPrint = "Imprimir…";
+inline constexpr const char* kCopyResults = "Copiar resultados";
+inline constexpr const char* kImageFilters = "Imagen PNG (*.png);;Imagen SVG (*.svg);;Documento PDF (*.pdf)";
+inline constexpr const char* kCannotSaveImage = "No se pudo guardar la imagen.";
+inline constexpr const char* kCannotPrint = "No se pudo imprimir.";
+
+// The figure's lines under the graph.
+inline QString formula(const QString& a, const QString& c, const QString& t0)
+{
+    return QString("f(t) = %1·exp(%2·(t − %3))").arg(a, c, t0);
+}
+inline constexpr const char* kSquaredErrorLine = "Error cuadrático: %1";
+inline constexpr const char* kNormalisedErrorLine = "Error normalizado: %1 %";
+
+// The names of the copied results.
+inline constexpr const char* kPointsResult = "Puntos";
+inline constexpr const char* kSquaredErrorResult = "Error cuadrático";
+inline constexpr const char* kNormalisedErrorResult = "Error normalizado (%)";
+
 } // namespace ajuste::texts

@@ -5,6 +5,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <cmath>
 
@@ -25,7 +26,7 @@ Graph::Graph(double pixelsPerTwip, QWidget* parent)
 
     auto* line = new QWidget(this);
     line->setObjectName("Line2");
-    line->setGeometry(toPixels(kZeroX, pixelsPerTwip), 0, 1, size_.height());
+    line->setGeometry(lineAtZero());
     line->setAutoFillBackground(true);
     QPalette p = line->palette();
     p.setColor(QPalette::Window, Qt::black);
@@ -41,6 +42,7 @@ void Graph::setBackground(const QColor& colour)
 
 void Graph::clear()
 {
+    dots_.clear();
     image_.fill(background_);
     update();
 }
@@ -56,13 +58,9 @@ QPoint Graph::toPixel(double x, double y) const
     return {static_cast<int>(std::floor(x * scale_ - half)), static_cast<int>(std::floor(y * scale_ - half))};
 }
 
-// The device pixels that cover a rectangle of logical ones.
-QRect Graph::toDevice(const QRect& logical) const
+QRect Graph::lineAtZero() const
 {
-    const qreal ratio = image_.devicePixelRatio();
-    auto device = [ratio](int pixel) { return static_cast<int>(std::lround(pixel * ratio)); };
-    return QRect(QPoint(device(logical.left()), device(logical.top())),
-                 QPoint(device(logical.right() + 1) - 1, device(logical.bottom() + 1) - 1));
+    return {toPixels(kZeroX, scale_), 0, 1, size_.height()};
 }
 
 void Graph::setPoint(double x, double y, const QColor& colour)
@@ -72,11 +70,35 @@ void Graph::setPoint(double x, double y, const QColor& colour)
     if (!(px > -penWidth_ && px < size_.width() + penWidth_ && py > -penWidth_ &&
           py < size_.height() + penWidth_))
         return;
-    const QRect dot = toDevice(QRect(toPixel(x, y), QSize(penWidth_, penWidth_))).intersected(image_.rect());
-    for (int row = dot.top(); row <= dot.bottom(); ++row)
-        for (int column = dot.left(); column <= dot.right(); ++column)
-            image_.setPixel(column, row, colour.rgb());
+    const QRect place = QRect(toPixel(x, y), QSize(penWidth_, penWidth_)) & QRect(QPoint(), size_);
+    if (place.isEmpty())
+        return;
+    dots_.push_back({place, colour});
+    QPainter painter(&image_);
+    paintDots(painter, std::span(dots_).last(1));
     update();
+}
+
+void Graph::paint(QPainter& painter) const
+{
+    painter.fillRect(QRect(QPoint(), size_), background_);
+    paintDots(painter, dots_);
+    painter.fillRect(lineAtZero(), Qt::black); // Line2 lies over the drawing
+}
+
+// Each run of dots of one colour is one shape, so that a vector file holds
+// the curve as one path. Overlapping dots must not cancel out.
+void Graph::paintDots(QPainter& painter, std::span<const Dot> dots)
+{
+    for (auto run = dots.begin(); run != dots.end();) {
+        QPainterPath path;
+        path.setFillRule(Qt::WindingFill);
+        auto end = run;
+        for (; end != dots.end() && end->colour == run->colour; ++end)
+            path.addRect(end->place);
+        painter.fillPath(path, run->colour);
+        run = end;
+    }
 }
 
 void Graph::paintEvent(QPaintEvent*)

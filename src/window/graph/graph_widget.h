@@ -1,13 +1,21 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QWidget>
+
+#include <span>
+#include <vector>
+
+class QPainter;
 
 namespace ajuste {
 
 // The graph area `graf`: a picture box that keeps what was drawn in an
-// image of its own, so a covered window repaints it. Coordinates are twips
-// from its top left. Line2, the line at t = 0, is a child, not drawing, so
+// image of its own, so a covered window repaints it, and a record of it, so
+// it can be painted again anywhere at any size. Coordinates are twips from
+// its top left. Line2, the line at t = 0, is a child, not drawing, so
 // clearing leaves it.
 class Graph : public QWidget {
     Q_OBJECT
@@ -23,6 +31,9 @@ public:
 
     // At the screen's device pixel ratio: a logical pixel is ratio² of its pixels.
     const QImage& image() const { return image_; }
+    // What the window shows of the graph, Line2 included, in its logical pixels.
+    void paint(QPainter& painter) const;
+    double pixelsPerTwip() const { return scale_; }
 
 signals:
     void clicked();
@@ -33,12 +44,19 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    struct Dot {
+        QRect place; // logical pixels, within the area
+        QColor colour;
+    };
+
     QPoint toPixel(double x, double y) const; // top left of the dot, logical
-    QRect toDevice(const QRect& logical) const;
+    QRect lineAtZero() const;
+    static void paintDots(QPainter& painter, std::span<const Dot> dots);
 
     double scale_;
     QSize size_; // logical pixels
     QImage image_;
+    std::vector<Dot> dots_; // since the last clear
     QColor background_{Qt::white};
     int penWidth_ = 1;
     bool pressed_ = false;
