@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace ajuste {
 
@@ -35,11 +36,20 @@ QString Form1::fileToOpen(const QString& filters)
     return QFileDialog::getOpenFileName(this, texts::kOpenTitle, QDir::currentPath(), filters);
 }
 
+// A name typed without its ending takes the chosen type's, before the
+// dialog asks whether to replace a file of that name.
 QString Form1::fileToSave(const QString& filters)
 {
     if (dialogs_.fileToSave)
         return dialogs_.fileToSave(filters);
-    return QFileDialog::getSaveFileName(this, texts::kSaveTitle, QDir::currentPath(), filters);
+    QFileDialog dialog(this, texts::kSaveTitle, QDir::currentPath(), filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    auto takeSuffix = [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(QRegularExpression(R"(\*\.(\w+))").match(filter).captured(1));
+    };
+    takeSuffix(dialog.selectedNameFilter());
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, takeSuffix);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 bool Form1::printerSetUp(QPrinter& printer)

@@ -98,9 +98,11 @@ inline constexpr const char* kCannotSaveImage = "No se pudo guardar la imagen.";
 inline constexpr const char* kCannotPrint = "No se pudo imprimir.";
 
 // The figure's lines under the graph.
+// A negative t0 reads as an addition: (t + 2), not (t − -2).
 inline QString formula(const QString& a, const QString& c, const QString& t0)
 {
-    return QString("f(t) = %1·exp(%2·(t − %3))").arg(a, c, t0);
+    const bool negative = t0.startsWith('-');
+    return QString("f(t) = %1·exp(%2·(t %3 %4))").arg(a, c, negative ? "+" : "−", negative ? t0.mid(1) : t0);
 }
 inline constexpr const char* kSquaredErrorLine = "Error cuadrático: %1";
 inline constexpr const char* kNormalisedErrorLine = "Error normalizado: %1 %";
