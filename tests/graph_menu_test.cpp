@@ -59,17 +59,8 @@ protected:
     // A right click on the graph, then a click on the entry of the menu it opened.
     void pick(const QString& entry)
     {
-        auto* graph = find<ajuste::Graph>("graf");
-        const QPoint at(100, 100);
-        QTest::mouseClick(graph, Qt::RightButton, {}, at);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, graph->mapToGlobal(at));
-        QApplication::sendEvent(graph, &event);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction* action : menu->actions())
-            if (action->text() == entry)
-                return QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-        ADD_FAILURE() << "no entry " << entry.toStdString();
+        QTest::mouseClick(find("graf"), Qt::RightButton);
+        useMenu(find("graf"), entry);
     }
 
     int minimumWidth() const { return 2 * find("graf")->width() * form->devicePixelRatioF(); }

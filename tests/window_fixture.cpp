@@ -11,7 +11,6 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QTimer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -225,27 +224,27 @@ void expectView(const ajuste::Form1& form, bool table)
 
 QStringList WindowTest::useMenu(QWidget* w, const QString& entry) const
 {
-    QStringList texts;
-    QTimer::singleShot(0, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu) {
-            ADD_FAILURE() << "no menu opened";
-            return;
-        }
-        QAction* chosen = nullptr;
-        for (QAction* action : menu->actions()) {
-            texts << action->text();
-            if (!entry.isEmpty() && action->text().startsWith(entry) && !chosen)
-                chosen = action;
-        }
-        menu->close();
-        if (chosen)
-            chosen->trigger();
-        else if (!entry.isEmpty())
-            ADD_FAILURE() << "no entry " << entry.toStdString() << " in " << texts.join(", ").toStdString();
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, w->rect().center(), w->mapToGlobal(w->rect().center()));
+    const QPoint at = w->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, w->mapToGlobal(at));
     QApplication::sendEvent(w, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) {
+        ADD_FAILURE() << "no menu opened";
+        return {};
+    }
+    QStringList texts;
+    QAction* chosen = nullptr;
+    for (QAction* action : menu->actions()) {
+        texts << action->text();
+        if (!entry.isEmpty() && !chosen && action->text().startsWith(entry))
+            chosen = action;
+    }
+    if (chosen)
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(chosen).center());
+    else
+        menu->close();
+    EXPECT_TRUE(entry.isEmpty() || chosen) << "no entry " << entry.toStdString() << " in "
+                                           << texts.join(", ").toStdString();
     return texts;
 }
 

@@ -94,7 +94,7 @@ protected:
     void fillRow(int row, const QString& t, const QString& y) const;
     void retype(const char* box, const QString& text) const; // cleared, then typed
     void click(const char* name) const;
-    // Opens w's context menu with a real event, and triggers the entry whose
+    // Opens w's context menu with a real event, and clicks the entry whose
     // text starts with `entry` (none: closes it); returns the menu's texts.
     QStringList useMenu(QWidget* w, const QString& entry = {}) const;
     void enterGraphView(); // with the rows typed so far

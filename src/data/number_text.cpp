@@ -164,4 +164,13 @@ std::string toText(double x, const NumberFormat& format)
     return text;
 }
 
+double roundedTo(double x, int digits)
+{
+    char buffer[40];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, digits - 1).ptr;
+    double rounded = x;
+    std::from_chars(buffer, end, rounded);
+    return rounded;
+}
+
 } // namespace ajuste

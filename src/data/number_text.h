@@ -22,4 +22,8 @@ double toNumber(std::string_view text, const NumberFormat& format);
 // small magnitudes as 1,5E+20.
 std::string toText(double x, const NumberFormat& format);
 
+// x to the given number of significant digits, for figures whose further
+// digits mean nothing (an uncertainty and what it qualifies).
+double roundedTo(double x, int digits);
+
 } // namespace ajuste

@@ -48,8 +48,10 @@ void Form1::connectEvents()
     connect(fit_.paso4, &QPushButton::clicked, this, &Form1::paso4_Click);
     connect(files_.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(files_.Recuperar, &QPushButton::clicked, this, &Form1::Recuperar_Click);
-    for (const ParamRow* row : parameterRows())
+    for (const ParamRow* row : parameterRows()) {
         connect(row->bar, &QScrollBar::valueChanged, this, [this, row] { scrollChanged(*row); });
+        connect(row->fix, &QCheckBox::stateChanged, this, &Form1::refreshResults);
+    }
     // Every box, for the keys of the value boxes and the data cells, and so
     // that a file dropped on any box opens rather than landing as text.
     for (QLineEdit* box : findChildren<QLineEdit*>())

@@ -3,6 +3,7 @@
 #include "data/data_file.h"
 #include "data/number_text.h"
 #include "fitting/evaluation.h"
+#include "fitting/least_squares.h"
 #include "graph/parameter_scale.h"
 #include "graph/plot.h"
 
@@ -28,6 +29,7 @@ class QPushButton;
 namespace ajuste {
 
 class Graph;
+class ResultsWindow;
 class ScrollBar;
 struct Figure;
 
@@ -117,6 +119,14 @@ struct ViewControls {
 struct FileControls {
     QPushButton* Command1 = nullptr;
     QPushButton* Recuperar = nullptr;
+};
+
+// The last "Mejor ajuste" and what it was computed from, so that its
+// figures can be marked once anything changes.
+struct LastFit {
+    FitResult result;
+    Fixed fixed;
+    std::vector<double> t, y;
 };
 
 // How a capture leaves the cells it reads.
@@ -209,6 +219,12 @@ private:
     void paso3_Click();
     void paso4_Click();
     void runBatchClick(int passes);
+    void MejorAjuste_Click();
+    bool withinBars(const Params& p) const;
+    bool fitIsCurrent() const;
+    std::vector<std::pair<QString, QString>> fitResultRows() const;
+    void showResults();
+    void refreshResults();
     double readStepSize();
     void writeBackParams();
 
@@ -249,6 +265,8 @@ private:
     WindowState state_;
     NumberFormat numbers_;
     Dialogs dialogs_;
+    std::optional<LastFit> lastFit_;
+    ResultsWindow* results_ = nullptr;
 
     TableControls table_;
     FitControls fit_;

@@ -112,4 +112,42 @@ inline constexpr const char* kPointsResult = "Puntos";
 inline constexpr const char* kSquaredErrorResult = "Error cuadrático";
 inline constexpr const char* kNormalisedErrorResult = "Error normalizado (%)";
 
+// The least-squares fit and its results.
+inline constexpr const char* kBestFit = "Mejor ajuste";
+inline constexpr const char* kResults = "Resultados…";
+inline constexpr const char* kResultsTitle = "Resultados del ajuste";
+inline constexpr const char* kNothingToFit = "Los tres parámetros están fijos: no hay nada que ajustar.";
+inline constexpr const char* kNoConvergence =
+    "El ajuste por mínimos cuadrados no converge desde estos valores; no se ha cambiado nada.";
+inline constexpr const char* kNoFitYet = "Aún no hay ajuste: use «Mejor ajuste».";
+inline QString tooFewPoints(int points, int parameters)
+{
+    return QString("Faltan puntos: hay %1 y hacen falta al menos %2 para ajustar %2 parámetros; "
+                   "no se ha cambiado nada.")
+        .arg(points)
+        .arg(parameters);
+}
+inline QString beyondTheBars(const QString& a, const QString& c, const QString& t0)
+{
+    return QString("El óptimo (a = %1, c = %2, t0 = %3) queda fuera del alcance de las barras; "
+                   "no se ha cambiado nada.")
+        .arg(a, c, t0);
+}
+inline QString t0AsOrigin(const QString& t0)
+{
+    return QString("a y t0 no son independientes (solo a·e^(−c·t0) queda determinado): "
+                   "t0 se ha mantenido en %1 como origen de tiempos.")
+        .arg(t0);
+}
+inline constexpr const char* kNoteResult = "Nota";
+inline constexpr const char* kFixedValue = "%1 (fijo)";
+inline constexpr const char* kStandardError = "Error típico de %1";
+inline constexpr const char* kInterval = "Intervalo del 95 % de %1";
+inline constexpr const char* kIntervalValue = "%1 … %2";
+inline constexpr const char* kDegreesOfFreedom = "Grados de libertad";
+inline constexpr const char* kMissingPoints = "Sin incertidumbres: faltan puntos.";
+inline constexpr const char* kDependent =
+    "Sin incertidumbres: con estos datos los parámetros ajustados no son independientes.";
+inline constexpr const char* kStale = "Estas cifras ya no son las del óptimo: algo ha cambiado desde el ajuste.";
+
 } // namespace ajuste::texts

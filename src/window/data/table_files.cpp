@@ -149,6 +149,7 @@ void Form1::loadTable(std::vector<DataRow> rows)
         computeYmedia();
     if (!state_.modoTabla)
         redrawReleasing([this] { pintar(); });
+    refreshResults();
 }
 
 void Form1::fillTable(const std::vector<DataRow>& rows)

@@ -57,7 +57,8 @@ QAction* Form1::windowAction(const QString& text, const QKeySequence& keys, cons
 // tables, then the table's entries.
 void Form1::showCellMenu(QLineEdit* cell, QPoint at)
 {
-    std::unique_ptr<QMenu> menu(cell->createStandardContextMenu());
+    QMenu* menu = cell->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
     auto redirect = [&](const char* name, const std::function<void()>& work) {
         if (auto* action = menu->findChild<QAction*>(name)) {
             disconnect(action, &QAction::triggered, nullptr, nullptr);
@@ -76,7 +77,7 @@ void Form1::showCellMenu(QLineEdit* cell, QPoint at)
     menu->addSeparator();
     menu->addAction(table_.open);
     menu->addAction(table_.saveAs);
-    menu->exec(cell->mapToGlobal(at));
+    menu->popup(cell->mapToGlobal(at));
 }
 
 // Paste, undo and the period key in a data cell; true when the cell must

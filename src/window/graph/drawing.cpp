@@ -27,6 +27,7 @@ void Form1::drawCurveAndPoints(CurveRule rule)
     plotCurve(state_.p, rule, state_.ymax, [&](double x, double y) { graf.setPoint(x, y, palette::red); });
     graf.setPenWidth(4);
     plotPoints(tPoints(), yPoints(), state_.ymax, [&](double x, double y) { graf.setPoint(x, y, palette::blue); });
+    refreshResults();
 }
 
 void Form1::graf_Click()

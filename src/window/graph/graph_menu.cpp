@@ -30,6 +30,10 @@ void Form1::buildGraphMenu()
     menu->addAction(texts::kSaveImage, this, &Form1::saveImage);
     fit_.graf->addAction(menu->addAction(texts::kPrint, QKeySequence::Print, this, &Form1::printImage));
     menu->addAction(texts::kCopyResults, this, &Form1::copyResults);
+    menu->addSeparator();
+    fit_.graf->addAction(menu->addAction(texts::kBestFit, QKeySequence(Qt::CTRL | Qt::Key_M), this,
+                                         &Form1::MejorAjuste_Click));
+    menu->addAction(texts::kResults, this, &Form1::showResults);
 
     fit_.graf->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(fit_.graf, &QWidget::customContextMenuRequested, this,
@@ -55,11 +59,6 @@ void Form1::printImage()
         message(texts::kCannotPrint);
 }
 
-void Form1::copyResults()
-{
-    QApplication::clipboard()->setText(resultLines().join('\n'));
-}
-
 // A name and a value a line, tab between, as the window shows them.
 QStringList Form1::resultLines() const
 {
@@ -70,6 +69,19 @@ QStringList Form1::resultLines() const
             line("t0", text(state_.p.t0)),
             line(texts::kSquaredErrorResult, fit_.label9->text()),
             line(texts::kNormalisedErrorResult, fit_.label10->text())};
+}
+
+// The results, then the last fit's figures, marked when no longer current.
+void Form1::copyResults()
+{
+    QStringList lines = resultLines();
+    if (lastFit_) {
+        if (!fitIsCurrent())
+            lines << texts::kStale;
+        for (const auto& [name, value] : fitResultRows())
+            lines << name + '\t' + value;
+    }
+    QApplication::clipboard()->setText(lines.join('\n'));
 }
 
 // The graph with the axis numbers as the window places them, the formula
