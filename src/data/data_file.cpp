@@ -2,28 +2,11 @@
 
 #include "common/numeric_error.h"
 #include "data/number_text.h"
+#include "data/text_lines.h"
 
 #include <cctype>
 
 namespace ajuste {
-
-namespace {
-
-// Splits off the next line; the terminator is not part of it.
-std::string_view nextLine(std::string_view& rest)
-{
-    const auto end = rest.find_first_of("\r\n");
-    const std::string_view line = rest.substr(0, end);
-    if (end == std::string_view::npos) {
-        rest = {};
-    } else {
-        const bool crlf = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n';
-        rest.remove_prefix(end + (crlf ? 2 : 1));
-    }
-    return line;
-}
-
-} // namespace
 
 std::string formatDataFile(const std::vector<DataRow>& rows)
 {

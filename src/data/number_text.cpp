@@ -1,6 +1,7 @@
 #include "data/number_text.h"
 
 #include "common/numeric_error.h"
+#include "data/text_lines.h"
 
 #include <cctype>
 #include <charconv>
@@ -8,11 +9,6 @@
 namespace ajuste {
 
 namespace {
-
-bool isBlank(char ch)
-{
-    return ch == ' ' || ch == '\t';
-}
 
 [[noreturn]] void notANumber()
 {
@@ -111,15 +107,6 @@ private:
     long leadingMagnitude_ = 0;
     long exponent_ = 0;
 };
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 } // namespace
 

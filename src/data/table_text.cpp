@@ -1,6 +1,7 @@
 #include "data/table_text.h"
 
 #include "common/numeric_error.h"
+#include "data/text_lines.h"
 
 #include <algorithm>
 #include <cctype>
@@ -19,37 +20,9 @@ struct Line {
     std::vector<std::string_view> fields;
 };
 
-bool isBlank(char ch)
-{
-    return ch == ' ' || ch == '\t';
-}
-
 bool isDigit(std::string_view text, std::size_t k)
 {
     return k < text.size() && std::isdigit(static_cast<unsigned char>(text[k]));
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-// Splits off the next line; the terminator is not part of it.
-std::string_view nextLine(std::string_view& rest)
-{
-    const auto end = rest.find_first_of("\r\n");
-    const std::string_view line = rest.substr(0, end);
-    if (end == std::string_view::npos) {
-        rest = {};
-    } else {
-        const bool crlf = rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n';
-        rest.remove_prefix(end + (crlf ? 2 : 1));
-    }
-    return line;
 }
 
 // The non-blank lines, each with its 1-based number.
