@@ -20,7 +20,7 @@ int readCount(std::string_view line)
 {
     std::string number;
     for (char ch : line)
-        if (ch != ' ' && ch != '\t')
+        if (!isBlank(ch))
             number += ch;
 
     std::size_t n = 0;
