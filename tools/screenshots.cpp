@@ -2,6 +2,7 @@
 #include "window/application.h"
 #include "window/form1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -33,20 +34,26 @@ QPixmap shot(QWidget& window)
     return window.grab();
 }
 
-// The graph's menu open over the graph, drawn into the window's picture:
-// the menu is a window of its own.
-QPixmap shotWithGraphMenu(QWidget& window)
+// The context menu of a control open over it, drawn into the window's
+// picture: the menu is a window of its own.
+QPixmap shotWithMenu(QWidget& window, QWidget* control)
 {
-    QWidget* graph = window.findChild<QWidget*>("graf");
-    const QPoint at(graph->width() / 2, graph->height() / 3);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, graph->mapToGlobal(at));
-    QApplication::sendEvent(graph, &event);
+    const QPoint at(control->width() / 2, control->height() / 3);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, control->mapToGlobal(at));
+    QApplication::sendEvent(control, &event);
     QPixmap picture = shot(window);
     if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
         QPainter(&picture).drawPixmap(window.mapFromGlobal(menu->pos()), menu->grab());
         menu->close();
     }
     return picture;
+}
+
+void trigger(const QWidget& window, const QString& entry)
+{
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->text() == entry)
+            return action->trigger();
 }
 
 bool save(const QPixmap& picture, const QDir& folder, const char* name)
@@ -60,9 +67,10 @@ bool save(const QPixmap& picture, const QDir& folder, const char* name)
 
 } // namespace
 
-// screenshots FOLDER: the window in the table view with a few points, in the
-// graph view after "10000 pasos" on them, and with the graph's menu open
-// there, as PNG files in FOLDER.
+// screenshots FOLDER: the window in the table view with a few points, with
+// a cell's menu open; in the graph view after "10000 pasos" on them, with
+// the graph's menu open there; the results of "Mejor ajuste" from there; as
+// PNG files in FOLDER.
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -82,7 +90,8 @@ int main(int argc, char* argv[])
         tableCell(window, "xv", row)->setText(t);
         tableCell(window, "yv", row++)->setText(y);
     }
-    if (!save(shot(window), folder, "ventana-tabla.png"))
+    if (!save(shot(window), folder, "ventana-tabla.png") ||
+        !save(shotWithMenu(window, tableCell(window, "yv", 2)), folder, "menu-tabla.png"))
         return 1;
 
     click(window, "Command5");
@@ -92,8 +101,10 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "screenshots: the window said \"%s\"\n", qPrintable(messages.join("\", \"")));
         return 1;
     }
-    return save(shot(window), folder, "ventana-grafica.png") &&
-                   save(shotWithGraphMenu(window), folder, "menu-grafica.png")
-               ? 0
-               : 1;
+    if (!save(shot(window), folder, "ventana-grafica.png") ||
+        !save(shotWithMenu(window, window.findChild<QWidget*>("graf")), folder, "menu-grafica.png"))
+        return 1;
+    trigger(window, "Mejor ajuste");
+    trigger(window, "Resultados…");
+    return save(shot(*window.findChild<QWidget*>("resultados")), folder, "resultados.png") ? 0 : 1;
 }

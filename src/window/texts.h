@@ -141,6 +141,7 @@ inline QString t0AsOrigin(const QString& t0)
 }
 inline constexpr const char* kNoteResult = "Nota";
 inline constexpr const char* kFixedValue = "%1 (fijo)";
+inline constexpr const char* kOriginValue = "%1 (origen de tiempos)";
 inline constexpr const char* kStandardError = "Error típico de %1";
 inline constexpr const char* kInterval = "Intervalo del 95 % de %1";
 inline constexpr const char* kIntervalValue = "%1 … %2";

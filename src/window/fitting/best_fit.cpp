@@ -81,7 +81,8 @@ std::vector<std::pair<QString, QString>> Form1::fitResultRows() const
     for (const Named& parameter : kParameters) {
         const double value = fit.params.*parameter.value;
         if (!fit.fitted[parameter.index]) {
-            rows.push_back({parameter.name, QString(texts::kFixedValue).arg(text(value))});
+            const bool origin = fit.t0HeldAsOrigin && parameter.index == kT0;
+            rows.push_back({parameter.name, QString(origin ? texts::kOriginValue : texts::kFixedValue).arg(text(value))});
             continue;
         }
         rows.push_back({parameter.name, text(roundedTo(value, 7))});

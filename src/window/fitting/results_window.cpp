@@ -13,6 +13,8 @@ ResultsWindow::ResultsWindow(QWidget* form) : QWidget(form, Qt::Tool), label_(ne
     setWindowTitle(texts::kResultsTitle);
     label_->setTextFormat(Qt::RichText);
     label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label_->setWordWrap(true);
+    label_->setFixedWidth(logicalDpiX() * 5); // inches: the note wraps
     (new QVBoxLayout(this))->addWidget(label_);
 }
 
