@@ -219,14 +219,16 @@ private:
     void paso3_Click();
     void paso4_Click();
     void runBatchClick(int passes);
+    double readStepSize();
+    void writeBackParams();
+
+    // The least-squares fit and its results (window/fitting/)
     void MejorAjuste_Click();
     bool withinBars(const Params& p) const;
     bool fitIsCurrent() const;
     std::vector<std::pair<QString, QString>> fitResultRows() const;
     void showResults();
     void refreshResults();
-    double readStepSize();
-    void writeBackParams();
 
     // Data table and file (window/data/)
     void capturar();
