@@ -53,6 +53,13 @@ private:
     const T& pick(std::initializer_list<T> items) { return items.begin()[below(items.size())]; }
     std::size_t below(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); }
     void typeKeys(QLineEdit* box, const QString& text);
+    // One user event, counting the most messages one event showed.
+    void oneEvent(const std::function<void()>& event)
+    {
+        const std::size_t before = messages.size();
+        event();
+        mostInOneEvent = std::max(mostInOneEvent, messages.size() - before);
+    }
     void expectSound(std::size_t messagesBefore);
     void expectFileHoldsTheCapture();
     void expectDataAgreeWithTheCells();
@@ -104,12 +111,11 @@ QString Session::randomText()
 // Key by key, with the text each key carries, as a keyboard would send it.
 void Session::typeKeys(QLineEdit* box, const QString& text)
 {
-    for (QChar ch : text) {
-        const std::size_t before = messages.size();
-        QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-        mostInOneEvent = std::max(mostInOneEvent, messages.size() - before);
-    }
+    for (QChar ch : text)
+        oneEvent([&] {
+            QTest::sendKeyEvent(QTest::Press, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        });
 }
 
 std::string Session::typeText()
@@ -125,12 +131,8 @@ std::string Session::typeText()
         box->selectAll();
     typeKeys(box, text);
     const char* end = pick({"Enter", "Tab", "nothing"});
-    const std::size_t before = messages.size();
-    if (std::string(end) == "Enter")
-        QTest::keyClick(box, Qt::Key_Return);
-    else if (std::string(end) == "Tab")
-        QTest::keyClick(box, Qt::Key_Tab);
-    mostInOneEvent = std::max(mostInOneEvent, messages.size() - before);
+    if (std::string(end) != "nothing")
+        oneEvent([&] { QTest::keyClick(box, std::string(end) == "Enter" ? Qt::Key_Return : Qt::Key_Tab); });
     const bool parameterBox = box->objectName().endsWith("val");
     if (parameterBox && std::string(end) != "Enter")
         untaken = box; // Tab leaves it: the next check finds it without the focus
@@ -145,9 +147,7 @@ std::string Session::clickSomething()
         if (find(name)->isVisible())
             targets << find(name);
     QWidget* target = targets[int(below(targets.size()))];
-    const std::size_t before = messages.size();
-    QTest::mouseClick(target, Qt::LeftButton);
-    mostInOneEvent = std::max(mostInOneEvent, messages.size() - before);
+    oneEvent([&] { QTest::mouseClick(target, Qt::LeftButton); });
     return "click " + target->objectName().toStdString();
 }
 
@@ -157,9 +157,7 @@ std::string Session::moveBar()
     const auto action = pick({QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
                               QAbstractSlider::SliderPageStepAdd, QAbstractSlider::SliderPageStepSub,
                               QAbstractSlider::SliderToMinimum, QAbstractSlider::SliderToMaximum});
-    const std::size_t before = messages.size();
-    find<ScrollBar>(row.bar)->triggerAction(action);
-    mostInOneEvent = std::max(mostInOneEvent, messages.size() - before);
+    oneEvent([&] { find<ScrollBar>(row.bar)->triggerAction(action); });
     return std::string("move ") + row.bar + " by action " + std::to_string(action);
 }
 
@@ -208,8 +206,7 @@ std::string Session::saveOrLoad()
     const bool save = below(2);
     const QByteArray before = fileState();
     const std::size_t said = messages.size();
-    QTest::mouseClick(find(save ? "Command1" : "Recuperar"), Qt::LeftButton);
-    mostInOneEvent = std::max(mostInOneEvent, messages.size() - said);
+    oneEvent([&] { QTest::mouseClick(find(save ? "Command1" : "Recuperar"), Qt::LeftButton); });
     // Leaving a value box for the button may say "Desbordamiento" first.
     const bool failed = std::any_of(messages.begin() + said, messages.end(),
                                     [](const Message& m) { return m.text != texts::kOverflow; });
