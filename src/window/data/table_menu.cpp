@@ -68,7 +68,8 @@ void Form1::showCellMenu(QLineEdit* cell, QPoint at)
     redirect("edit-paste", [this, cell] { pasteInto(cell); });
     if (table_.beforePaste) {
         redirect("edit-undo", [this] { undoPaste(); });
-        menu->findChild<QAction*>("edit-undo")->setEnabled(true);
+        if (auto* undo = menu->findChild<QAction*>("edit-undo"))
+            undo->setEnabled(true);
     }
     menu->addSeparator();
     QAction* paste = menu->addAction(texts::kPasteTable, this, [this, cell] { pasteInto(cell); });
