@@ -113,14 +113,14 @@ QRegularExpression ownTexts()
 {
     using namespace texts;
     const QString any = QString::number(kAny);
-    QStringList said{kNoData, kUseComma, kOverflow, kFileMissing, kTooLong, kNoRows, rowsLeftOut(kAny, 1),
+    QStringList said{kNoData, kUseComma, kOverflow, kFileMissing, kTooLong, noRows(kPastedText), rowsLeftOut(kAny, 1),
                      rowsLeftOut(kAny, kAny), notNumbers(kPastedText, kAny), unevenColumns(kPastedText, kAny),
                      kCannotSaveImage, kCannotPrint, kNothingToFit, tooFewPoints(kAny, kAny), kNoConvergence,
                      beyondTheBars(any, any, any)};
     for (const QString& name : kTableFiles)
         said << cannotSave(name) << fileNotFound(name) << cannotRead(name) << notText(name) << badCount(name)
-             << truncated(name) << notNumbers(ofFile(name), kAny) << unevenColumns(ofFile(name), kAny)
-             << notTwoColumns(ofFile(name));
+             << truncated(name) << notNumbers(name, kAny) << unevenColumns(name, kAny)
+             << notTwoColumns(name) << noRows(name);
     return anyOf(said);
 }
 const QRegularExpression kOwnTexts = ownTexts();

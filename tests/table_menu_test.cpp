@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         Paste{"OneColumnGoesIntoTheCellsColumn", "3\n4\n", "yv", 1, {"9", "9", "", "3", "", "4"}},
         Paste{"OneLineIsOneCellsText", "3,5", "xv", 1, {"9", "9", "3,5", ""}},
         Paste{"BadFieldPastesNothing", "1;2\n1;x\n", "xv", 0, {"9", "9", ""},
-              "La línea 2 del texto pegado no es una fila de números; no se ha cargado nada."},
+              "El texto pegado, línea 2: no es una fila de números; no se ha cargado nada."},
         Paste{"RowsPastTheEndAreSaid", "1\t2\n3\t4\n5\t6\n", "xv", 18, {"9", "9"},
               "Se tomaron 2 filas; no se tomó la última."}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -99,6 +99,16 @@ TEST_F(TableMenu, MenuSpeaksSpanishAndCopiesTheFilledRows)
     EXPECT_EQ(copied->data("text/csv"), "t;f(t)\r\n9;9\r\n0,5;1E+20\r\n");
 }
 
+TEST_F(TableMenu, QtsOwnPasteAndUndoEntriesTakeTheWholeBlock)
+{
+    const QStringList before = tableTexts();
+    QApplication::clipboard()->setText("1\t2\n3\t4\n");
+    useMenu(yv(2), "&Pegar\t");
+    EXPECT_EQ(tableTexts().mid(4, 5), QStringList({"1", "2", "3", "4", ""}));
+    useMenu(xv(7), "&Deshacer");
+    EXPECT_EQ(tableTexts(), before);
+}
+
 TEST_F(TableMenu, SaveAsCsvThenOpenBringsTheTableBack)
 {
     fillRow(1, "0,50", "1,25");
@@ -121,7 +131,7 @@ TEST_F(TableMenu, BadFileIsRefusedWithTheTableKept)
     const QStringList before = tableTexts();
     form->dialogs().fileToOpen = [](const QString&) { return QString("x.csv"); };
     useMenu(yv(4), "Abrir");
-    EXPECT_EQ(messageTexts(), "La línea 3 de x.csv no tiene tantas columnas como la primera; no se ha cargado nada.");
+    EXPECT_EQ(messageTexts(), "x.csv, línea 3: no tiene tantas columnas como la primera; no se ha cargado nada.");
     EXPECT_EQ(tableTexts(), before);
 }
 

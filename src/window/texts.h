@@ -50,16 +50,26 @@ inline QString truncated(const QString& file)
     return QString("%1 tiene menos líneas de las que anuncia.").arg(file);
 }
 
-// A table pasted or read from a CSV file.
+// A table pasted or read from a CSV file; the source is kPastedText or the
+// file's name.
+inline constexpr const char* kPastedText = "El texto pegado";
 inline QString notNumbers(const QString& source, int line)
 {
-    return QString("La línea %1 %2 no es una fila de números; no se ha cargado nada.").arg(line).arg(source);
+    return QString("%1, línea %2: no es una fila de números; no se ha cargado nada.").arg(source).arg(line);
 }
 inline QString unevenColumns(const QString& source, int line)
 {
-    return QString("La línea %1 %2 no tiene tantas columnas como la primera; no se ha cargado nada.")
-        .arg(line)
-        .arg(source);
+    return QString("%1, línea %2: no tiene tantas columnas como la primera; no se ha cargado nada.")
+        .arg(source)
+        .arg(line);
+}
+inline QString notTwoColumns(const QString& source)
+{
+    return QString("%1 no tiene dos columnas, t y f(t); no se ha cargado nada.").arg(source);
+}
+inline QString noRows(const QString& source)
+{
+    return QString("%1 no tiene filas de números; no se ha cargado nada.").arg(source);
 }
 inline constexpr const char* kTooLong = "El texto pasa de 1 MiB; no se ha cargado nada.";
 inline QString rowsLeftOut(int taken, int left)
@@ -67,16 +77,6 @@ inline QString rowsLeftOut(int taken, int left)
     return left == 1 ? QString("Se tomaron %1 filas; no se tomó la última.").arg(taken)
                      : QString("Se tomaron %1 filas; no se tomaron las últimas %2 filas.").arg(taken).arg(left);
 }
-inline constexpr const char* kPastedText = "del texto pegado";
-inline QString ofFile(const QString& file)
-{
-    return QString("de %1").arg(file);
-}
-inline QString notTwoColumns(const QString& source)
-{
-    return QString("El texto %1 no tiene dos columnas, t y f(t); no se ha cargado nada.").arg(source);
-}
-inline constexpr const char* kNoRows = "El texto pegado no tiene filas de números.";
 
 // The data table's menu.
 inline constexpr const char* kPasteTable = "Pegar tabla";

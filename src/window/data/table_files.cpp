@@ -69,7 +69,7 @@ void Form1::openFile(const QString& path)
     const std::string_view view(bytes->constData(), std::size_t(bytes->size()));
     const std::optional<std::vector<DataRow>> rows =
         formatOf(path) == TableFormat::DataFile ? dataFileRows(view, shownName(path))
-                                                : tableRows(view, texts::ofFile(shownName(path)), 2);
+                                                : tableRows(view, shownName(path), 2);
     if (rows)
         loadTable(*rows);
 }
@@ -125,7 +125,7 @@ std::optional<std::vector<DataRow>> Form1::tableRows(std::string_view table, con
         return std::nullopt;
     }
     if (block.columns < columnsWanted) {
-        message(block.columns == 0 ? QString(texts::kNoRows) : texts::notTwoColumns(source));
+        message(block.columns == 0 ? texts::noRows(source) : texts::notTwoColumns(source));
         return std::nullopt;
     }
     std::vector<DataRow> rows;

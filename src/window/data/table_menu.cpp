@@ -59,18 +59,19 @@ void Form1::showCellMenu(QLineEdit* cell, QPoint at)
 {
     QMenu* menu = cell->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    auto redirect = [&](const char* name, const std::function<void()>& work) {
-        if (auto* action = menu->findChild<QAction*>(name)) {
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, work);
-        }
+    // Qt names none of its entries: they are known by their translated text.
+    auto redirect = [&](const char* qtText, const std::function<void()>& work) {
+        for (QAction* action : menu->actions())
+            if (action->text().section('\t', 0, 0) == QCoreApplication::translate("QLineEdit", qtText)) {
+                disconnect(action, &QAction::triggered, nullptr, nullptr);
+                connect(action, &QAction::triggered, this, work);
+                action->setEnabled(true);
+            }
     };
-    redirect("edit-paste", [this, cell] { pasteInto(cell); });
-    if (table_.beforePaste) {
-        redirect("edit-undo", [this] { undoPaste(); });
-        if (auto* undo = menu->findChild<QAction*>("edit-undo"))
-            undo->setEnabled(true);
-    }
+    if (!QApplication::clipboard()->text().isEmpty())
+        redirect("&Paste", [this, cell] { pasteInto(cell); });
+    if (table_.beforePaste)
+        redirect("&Undo", [this] { undoPaste(); });
     menu->addSeparator();
     QAction* paste = menu->addAction(texts::kPasteTable, this, [this, cell] { pasteInto(cell); });
     paste->setEnabled(!QApplication::clipboard()->text().isEmpty());
