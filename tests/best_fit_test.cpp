@@ -32,7 +32,7 @@ TEST_F(BestFit, MenuEntryFillsBoxesBarsReadOutsAndResults)
     auto* results = form->findChild<ResultsWindow*>();
     ASSERT_TRUE(results && results->isVisible());
     const QString shown = results->shownText();
-    EXPECT_TRUE(shown.contains(texts::t0AsOrigin("0").toHtmlEscaped()) && shown.contains(texts::kMissingPoints));
+    EXPECT_TRUE(shown.contains(QString(texts::kT0AsOrigin).arg("0").toHtmlEscaped()) && shown.contains(texts::kMissingPoints));
     EXPECT_FALSE(shown.contains(texts::kStale));
 
     find<ScrollBar>("LSCR")->triggerAction(QAbstractSlider::SliderSingleStepAdd);

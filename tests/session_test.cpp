@@ -113,14 +113,17 @@ QRegularExpression ownTexts()
 {
     using namespace texts;
     const QString any = QString::number(kAny);
-    QStringList said{kNoData, kUseComma, kOverflow, kFileMissing, kTooLong, noRows(kPastedText), rowsLeftOut(kAny, 1),
-                     rowsLeftOut(kAny, kAny), notNumbers(kPastedText, kAny), unevenColumns(kPastedText, kAny),
-                     kCannotSaveImage, kCannotPrint, kNothingToFit, tooFewPoints(kAny, kAny), kNoConvergence,
-                     beyondTheBars(any, any, any)};
-    for (const QString& name : kTableFiles)
-        said << cannotSave(name) << fileNotFound(name) << cannotRead(name) << notText(name) << badCount(name)
-             << truncated(name) << notNumbers(name, kAny) << unevenColumns(name, kAny)
-             << notTwoColumns(name) << noRows(name);
+    auto about = [](const char* text, const QString& source) { return QString(text).arg(source); };
+    QStringList said{kNoData, kUseComma, kOverflow, kFileMissing, kTooLong, about(kNoRows, kPastedText),
+                     rowsLeftOut(kAny, 1), rowsLeftOut(kAny, kAny), about(kNotNumbers, kPastedText).arg(kAny),
+                     about(kUnevenColumns, kPastedText).arg(kAny), kCannotSaveImage, kCannotPrint, kNothingToFit,
+                     QString(kTooFewPoints).arg(kAny).arg(kAny), kNoConvergence, QString(kBeyondTheBars).arg(any, any, any)};
+    for (const QString& name : kTableFiles) {
+        for (const char* text : {kCannotSave, kFileNotFound, kCannotRead, kNotText, kBadCount, kTruncated,
+                                 kNotTwoColumns, kNoRows})
+            said << about(text, name);
+        said << about(kNotNumbers, name).arg(kAny) << about(kUnevenColumns, name).arg(kAny);
+    }
     return anyOf(said);
 }
 const QRegularExpression kOwnTexts = ownTexts();

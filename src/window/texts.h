@@ -24,53 +24,20 @@ inline constexpr const char* kOverflow = "Desbordamiento";
 inline constexpr const char* kDataFileName = "datos.txt";
 inline constexpr const char* kFileMissing = "No se encuentra el archivo datos.txt en esta carpeta.";
 
-// What went wrong with a data file, named as the user knows it.
-inline QString cannotSave(const QString& file)
-{
-    return QString("No se pudo guardar %1; no se ha cambiado nada en el disco.").arg(file);
-}
-inline QString fileNotFound(const QString& file)
-{
-    return QString("No se encuentra el archivo %1.").arg(file);
-}
-inline QString cannotRead(const QString& file)
-{
-    return QString("No se pudo leer el archivo %1.").arg(file);
-}
-inline QString notText(const QString& file)
-{
-    return QString("%1 no es un archivo de datos de texto.").arg(file);
-}
-inline QString badCount(const QString& file)
-{
-    return QString("El número de puntos de %1 no está entre 0 y 20.").arg(file);
-}
-inline QString truncated(const QString& file)
-{
-    return QString("%1 tiene menos líneas de las que anuncia.").arg(file);
-}
-
-// A table pasted or read from a CSV file; the source is kPastedText or the
-// file's name.
+// What went wrong with a data file or a table, %1 naming it as the user
+// knows it: the file's name, or kPastedText.
+inline constexpr const char* kCannotSave = "No se pudo guardar %1; no se ha cambiado nada en el disco.";
+inline constexpr const char* kFileNotFound = "No se encuentra el archivo %1.";
+inline constexpr const char* kCannotRead = "No se pudo leer el archivo %1.";
+inline constexpr const char* kNotText = "%1 no es un archivo de datos de texto.";
+inline constexpr const char* kBadCount = "El número de puntos de %1 no está entre 0 y 20.";
+inline constexpr const char* kTruncated = "%1 tiene menos líneas de las que anuncia.";
 inline constexpr const char* kPastedText = "El texto pegado";
-inline QString notNumbers(const QString& source, int line)
-{
-    return QString("%1, línea %2: no es una fila de números; no se ha cargado nada.").arg(source).arg(line);
-}
-inline QString unevenColumns(const QString& source, int line)
-{
-    return QString("%1, línea %2: no tiene tantas columnas como la primera; no se ha cargado nada.")
-        .arg(source)
-        .arg(line);
-}
-inline QString notTwoColumns(const QString& source)
-{
-    return QString("%1 no tiene dos columnas, t y f(t); no se ha cargado nada.").arg(source);
-}
-inline QString noRows(const QString& source)
-{
-    return QString("%1 no tiene filas de números; no se ha cargado nada.").arg(source);
-}
+inline constexpr const char* kNotNumbers = "%1, línea %2: no es una fila de números; no se ha cargado nada.";
+inline constexpr const char* kUnevenColumns =
+    "%1, línea %2: no tiene tantas columnas como la primera; no se ha cargado nada.";
+inline constexpr const char* kNotTwoColumns = "%1 no tiene dos columnas, t y f(t); no se ha cargado nada.";
+inline constexpr const char* kNoRows = "%1 no tiene filas de números; no se ha cargado nada.";
 inline constexpr const char* kTooLong = "El texto pasa de 1 MiB; no se ha cargado nada.";
 inline QString rowsLeftOut(int taken, int left)
 {
@@ -120,25 +87,12 @@ inline constexpr const char* kNothingToFit = "Los tres parámetros están fijos:
 inline constexpr const char* kNoConvergence =
     "El ajuste por mínimos cuadrados no converge desde estos valores; no se ha cambiado nada.";
 inline constexpr const char* kNoFitYet = "Aún no hay ajuste: use «Mejor ajuste».";
-inline QString tooFewPoints(int points, int parameters)
-{
-    return QString("Faltan puntos: hay %1 y hacen falta al menos %2 para ajustar %2 parámetros; "
-                   "no se ha cambiado nada.")
-        .arg(points)
-        .arg(parameters);
-}
-inline QString beyondTheBars(const QString& a, const QString& c, const QString& t0)
-{
-    return QString("El óptimo (a = %1, c = %2, t0 = %3) queda fuera del alcance de las barras; "
-                   "no se ha cambiado nada.")
-        .arg(a, c, t0);
-}
-inline QString t0AsOrigin(const QString& t0)
-{
-    return QString("a y t0 no son independientes (solo a·e^(−c·t0) queda determinado): "
-                   "t0 se ha mantenido en %1 como origen de tiempos.")
-        .arg(t0);
-}
+inline constexpr const char* kTooFewPoints =
+    "Faltan puntos: hay %1 y hacen falta al menos %2 para ajustar %2 parámetros; no se ha cambiado nada.";
+inline constexpr const char* kBeyondTheBars =
+    "El óptimo (a = %1, c = %2, t0 = %3) queda fuera del alcance de las barras; no se ha cambiado nada.";
+inline constexpr const char* kT0AsOrigin = "a y t0 no son independientes (solo a·e^(−c·t0) queda determinado): "
+                                           "t0 se ha mantenido en %1 como origen de tiempos.";
 inline constexpr const char* kNoteResult = "Nota";
 inline constexpr const char* kFixedValue = "%1 (fijo)";
 inline constexpr const char* kOriginValue = "%1 (origen de tiempos)";

@@ -56,7 +56,7 @@ void Form1::saveTable(const QString& path)
     case TableFormat::Tabs: bytes = "t\tf(t)\n" + formatTableText(filledRows(), numbers_); break;
     }
     if (!writeWhole(path, bytes))
-        message(texts::cannotSave(shownName(path)));
+        message(QString(texts::kCannotSave).arg(shownName(path)));
 }
 
 // Loads a table file as "Recuperar" loads datos.txt; a file that cannot be
@@ -79,7 +79,7 @@ std::optional<QByteArray> Form1::readWhole(const QString& path)
 {
     QFile file(path);
     if (!file.exists()) {
-        message(path == texts::kDataFileName ? QString(texts::kFileMissing) : texts::fileNotFound(shownName(path)));
+        message(path == texts::kDataFileName ? QString(texts::kFileMissing) : QString(texts::kFileNotFound).arg(shownName(path)));
         return std::nullopt;
     }
     // Opening a named pipe would wait for a writer, and the window with it.
@@ -87,7 +87,7 @@ std::optional<QByteArray> Form1::readWhole(const QString& path)
     const QByteArray bytes =
         plainFile && file.open(QIODevice::ReadOnly) ? file.read(kMaxDataFileBytes + 1) : QByteArray();
     if (!plainFile || file.error() != QFileDevice::NoError) {
-        message(texts::cannotRead(shownName(path)));
+        message(QString(texts::kCannotRead).arg(shownName(path)));
         return std::nullopt;
     }
     return bytes;
@@ -100,9 +100,9 @@ std::optional<std::vector<DataRow>> Form1::dataFileRows(std::string_view bytes, 
         return parseDataFile(bytes);
     } catch (const DataFileError& error) {
         switch (error.fault) {
-        case DataFileFault::NotText: message(texts::notText(name)); break;
-        case DataFileFault::CountOutOfRange: message(texts::badCount(name)); break;
-        case DataFileFault::Truncated: message(texts::truncated(name)); break;
+        case DataFileFault::NotText: message(QString(texts::kNotText).arg(name)); break;
+        case DataFileFault::CountOutOfRange: message(QString(texts::kBadCount).arg(name)); break;
+        case DataFileFault::Truncated: message(QString(texts::kTruncated).arg(name)); break;
         }
         return std::nullopt;
     }
@@ -119,13 +119,13 @@ std::optional<std::vector<DataRow>> Form1::tableRows(std::string_view table, con
     } catch (const TableTextError& error) {
         switch (error.fault) {
         case TableTextFault::TooLong: message(texts::kTooLong); break;
-        case TableTextFault::NotANumber: message(texts::notNumbers(source, error.line)); break;
-        case TableTextFault::FieldCount: message(texts::unevenColumns(source, error.line)); break;
+        case TableTextFault::NotANumber: message(QString(texts::kNotNumbers).arg(source).arg(error.line)); break;
+        case TableTextFault::FieldCount: message(QString(texts::kUnevenColumns).arg(source).arg(error.line)); break;
         }
         return std::nullopt;
     }
     if (block.columns < columnsWanted) {
-        message(block.columns == 0 ? texts::noRows(source) : texts::notTwoColumns(source));
+        message(QString(block.columns == 0 ? texts::kNoRows : texts::kNotTwoColumns).arg(source));
         return std::nullopt;
     }
     std::vector<DataRow> rows;

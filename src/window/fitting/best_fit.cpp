@@ -29,12 +29,12 @@ void Form1::MejorAjuste_Click()
     const FitResult fit = bestFit(state_.p, fixed, tPoints(), yPoints());
     switch (fit.status) {
     case FitStatus::NothingToFit: message(texts::kNothingToFit); return;
-    case FitStatus::TooFewPoints: message(texts::tooFewPoints(fit.n, fit.p)); return;
+    case FitStatus::TooFewPoints: message(QString(texts::kTooFewPoints).arg(fit.n).arg(fit.p)); return;
     case FitStatus::NotConverged: message(texts::kNoConvergence); return;
     case FitStatus::Converged: break;
     }
     if (!withinBars(fit.params)) {
-        message(texts::beyondTheBars(text(fit.params.a), text(fit.params.c), text(fit.params.t0)));
+        message(QString(texts::kBeyondTheBars).arg(text(fit.params.a), text(fit.params.c), text(fit.params.t0)));
         return;
     }
     if (!takeOcupado())
@@ -101,7 +101,7 @@ std::vector<std::pair<QString, QString>> Form1::fitResultRows() const
     if (fit.rSquared)
         rows.push_back({"R²", text(roundedTo(*fit.rSquared, 7))});
     if (fit.t0HeldAsOrigin)
-        rows.push_back({texts::kNoteResult, texts::t0AsOrigin(text(fit.params.t0))});
+        rows.push_back({texts::kNoteResult, QString(texts::kT0AsOrigin).arg(text(fit.params.t0))});
     if (!uncertain)
         rows.push_back({texts::kNoteResult, fit.dof > 0 ? texts::kDependent : texts::kMissingPoints});
     return rows;
