@@ -7,6 +7,8 @@
 #include <QClipboard>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
+#include <QTimer>
 #include <QMimeData>
 #include <QTest>
 #include <QWindow>
@@ -123,6 +125,22 @@ TEST_F(TableMenu, SaveAsCsvThenOpenBringsTheTableBack)
     EXPECT_EQ(tableTexts().mid(0, 5), QStringList({"9", "9", "0,5", "1,25", ""}));
     EXPECT_EQ(state().npuntos, 2);
     EXPECT_TRUE(messages.empty());
+}
+
+// The real dialog, answered as a user would: a name without its ending and
+// the CSV type chosen.
+TEST_F(TableMenu, SaveDialogGivesTheNameTheChosenTypesEnding)
+{
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectNameFilter("Tabla CSV (*.csv)");
+        emit dialog->filterSelected("Tabla CSV (*.csv)");
+        dialog->selectFile("medidas");
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QTest::keyClick(xv(1), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(fileBytes("medidas.csv"), "t;f(t)\r\n9;9\r\n");
 }
 
 TEST_F(TableMenu, BadFileIsRefusedWithTheTableKept)
