@@ -116,7 +116,7 @@ BENCHMARK(TwoHundredThousandExps)->Unit(benchmark::kMillisecond);
 void FullRedraw(benchmark::State& state)
 {
     Form1 form;
-    form.setMessenger([](const QString&) {});
+    form.dialogs().message = [](const QString&) {};
     const Data data;
     auto cells = form.findChildren<QLineEdit*>("xv");
     auto values = form.findChildren<QLineEdit*>("yv");

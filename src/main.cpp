@@ -1,8 +1,8 @@
 #include "window/application.h"
+#include "window/data/table_files.h"
 #include "window/form1.h"
 
 #include <QApplication>
-#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -27,8 +27,6 @@ int main(int argc, char* argv[])
     ajuste::setUpApplication();
     ajuste::Form1 window;
     window.show();
-    // A file named on the command line ("Abrir con" in a file manager).
-    if (const QStringList files = app.arguments().mid(1); !files.isEmpty())
-        window.openFile(files.front());
+    ajuste::openFromCommandLine(window, app.arguments());
     return app.exec();
 }

@@ -82,7 +82,7 @@ TEST_F(Recovery, NextStepComparesWithTheErrorBeforeTheFailure)
 // Letters in Lval and Enter, answered in the real box.
 TEST_F(Recovery, RealMessageBoxSaysDesbordamientoWithAceptarOnly)
 {
-    form->setMessenger(Form1::Messenger{});
+    form->dialogs().message = {};
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     find<ScrollBar>("CSCR")->triggerAction(QAbstractSlider::SliderSingleStepAdd);

@@ -52,11 +52,11 @@ InTemporaryFolder::~InTemporaryFolder()
 void WindowTest::SetUp()
 {
     form = std::make_unique<ajuste::Form1>();
-    form->setMessenger([this](const QString& text) {
+    form->dialogs().message = [this](const QString& text) {
         messages.push_back({text, form->state()});
         if (onMessage)
             onMessage();
-    });
+    };
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
 }

@@ -83,7 +83,7 @@ int main(int argc, char* argv[])
 
     ajuste::Form1 window;
     QStringList messages;
-    window.setMessenger([&](const QString& text) { messages << text; });
+    window.dialogs().message = [&](const QString& text) { messages << text; };
     window.show();
     int row = 0;
     for (const auto& [t, y] : kPoints) {

@@ -11,6 +11,7 @@ namespace ajuste {
 // ymax at the top to 0 at 4000.
 inline constexpr int kGraphWidth = 4800;
 inline constexpr int kGraphHeight = 4000;
+inline constexpr double kTopY = 10.0; // ymax from start-up on
 inline constexpr int kTwipsPerUnitT = 240;
 inline constexpr int kZeroX = 1200;
 inline constexpr int kFirstSample = -40; // t = k / 8

@@ -1,4 +1,4 @@
-#include "window/form1.h"
+#include "window/dialogs.h"
 
 #include "window/texts.h"
 
@@ -12,51 +12,46 @@
 
 namespace ajuste {
 
-void Form1::setMessenger(Messenger messenger)
+void Dialogs::say(const QString& text) const
 {
-    dialogs_.message = std::move(messenger);
-}
-
-void Form1::message(const QString& text)
-{
-    if (dialogs_.message) {
-        dialogs_.message(text);
+    if (message) {
+        message(text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, texts::kMessageTitle, text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, texts::kMessageTitle, text, QMessageBox::Ok, parent_);
     box.button(QMessageBox::Ok)->setText(texts::kOk);
     box.exec();
 }
 
 // The file dialogs start in the current folder, where datos.txt lives.
-QString Form1::fileToOpen(const QString& filters)
+QString Dialogs::askFileToOpen(const QString& filters) const
 {
-    if (dialogs_.fileToOpen)
-        return dialogs_.fileToOpen(filters);
-    return QFileDialog::getOpenFileName(this, texts::kOpenTitle, QDir::currentPath(), filters);
+    if (fileToOpen)
+        return fileToOpen(filters);
+    return QFileDialog::getOpenFileName(parent_, texts::kOpenTitle, QDir::currentPath(), filters);
 }
 
 // A name typed without its ending takes the chosen type's, before the
 // dialog asks whether to replace a file of that name.
-QString Form1::fileToSave(const QString& filters)
+QString Dialogs::askFileToSave(const QString& filters) const
 {
-    if (dialogs_.fileToSave)
-        return dialogs_.fileToSave(filters);
-    QFileDialog dialog(this, texts::kSaveTitle, QDir::currentPath(), filters);
+    if (fileToSave)
+        return fileToSave(filters);
+    QFileDialog dialog(parent_, texts::kSaveTitle, QDir::currentPath(), filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     auto takeSuffix = [&dialog](const QString& filter) {
         dialog.setDefaultSuffix(QRegularExpression(R"(\*\.(\w+))").match(filter).captured(1));
     };
     takeSuffix(dialog.selectedNameFilter());
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, takeSuffix);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, takeSuffix);
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
-bool Form1::printerSetUp(QPrinter& printer)
+bool Dialogs::askPrinterSetUp(QPrinter& printer) const
 {
-    if (dialogs_.printerSetUp)
-        return dialogs_.printerSetUp(printer);
-    QPrintDialog dialog(&printer, this);
+    if (printerSetUp)
+        return printerSetUp(printer);
+    QPrintDialog dialog(&printer, parent_);
     return dialog.exec() == QDialog::Accepted;
 }
 

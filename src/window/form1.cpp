@@ -1,5 +1,6 @@
 #include "window/form1.h"
 
+#include "window/features.h"
 #include "window/graph/graph_widget.h"
 #include "window/palette.h"
 #include "window/graph/scroll_bar.h"
@@ -23,7 +24,7 @@ inline constexpr int kFormHeight = 10365;
 } // namespace
 
 Form1::Form1(QWidget* parent)
-    : QWidget(parent), numbers_(userNumberFormat())
+    : QWidget(parent), numbers_(userNumberFormat()), dialogs_(this)
 {
     setWindowTitle(texts::kCaption);
     setFont(QFont("MS Sans Serif", 8));
@@ -34,9 +35,8 @@ Form1::Form1(QWidget* parent)
     // so that it reads back as one thousandth in any locale.
     fit_.Text1->setText(text(0.001));
     connectEvents();
-    buildTableMenu();
-    buildGraphMenu();
     Form_Load();
+    addFeatures(*this);
 }
 
 void Form1::connectEvents()
@@ -50,25 +50,25 @@ void Form1::connectEvents()
     connect(files_.Recuperar, &QPushButton::clicked, this, &Form1::Recuperar_Click);
     for (const ParamRow* row : parameterRows()) {
         connect(row->bar, &QScrollBar::valueChanged, this, [this, row] { scrollChanged(*row); });
-        connect(row->fix, &QCheckBox::stateChanged, this, &Form1::refreshResults);
+        connect(row->fix, &QCheckBox::stateChanged, this, &Form1::fixedChanged);
     }
-    // Every box, for the keys of the value boxes and the data cells, and so
-    // that a file dropped on any box opens rather than landing as text.
-    for (QLineEdit* box : findChildren<QLineEdit*>())
-        box->installEventFilter(this);
+    for (const ParamRow* row : parameterRows())
+        row->box->installEventFilter(this);
+    for (int row = 0; row < kRows; ++row)
+        for (int column : {0, 1})
+            table_.at(row, column)->installEventFilter(this);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (takesFileDrop(event))
-        return true;
     for (const ParamRow* row : parameterRows())
         if (watched == row->box)
             valueBoxEvent(*row, event);
-    for (const auto* column : {&table_.xv, &table_.yv})
-        for (QLineEdit* cell : *column)
-            if (watched == cell && event->type() == QEvent::KeyPress)
-                return cellKeyPressed(cell, static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::KeyPress && watched->property("index").isValid()) { // a data cell
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (!typed.isEmpty())
+            warnAboutPeriod(typed.front().unicode());
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -94,7 +94,7 @@ void Form1::Form_Load()
     state_.modoTabla = true;
     fit_.graf->setBackground(palette::lightGreen);
     resetParameters();
-    state_.ymax = 10.0;
+    state_.ymax = kTopY;
     showGroups(Group::Axes, Group::ParameterPictures, false);
     state_.ocupado = false;
 }

@@ -3,35 +3,28 @@
 #include "data/data_file.h"
 #include "data/number_text.h"
 #include "fitting/evaluation.h"
-#include "fitting/least_squares.h"
 #include "graph/parameter_scale.h"
 #include "graph/plot.h"
+#include "window/data/table_io.h"
+#include "window/dialogs.h"
 
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <span>
 #include <vector>
 
-class QAction;
 class QCheckBox;
-class QKeyEvent;
-class QKeySequence;
-class QPrinter;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 
 namespace ajuste {
 
 class Graph;
-class ResultsWindow;
 class ScrollBar;
-struct Figure;
 
 // The window-level values, held for the window's lifetime.
 struct WindowState {
@@ -39,7 +32,7 @@ struct WindowState {
     Sums sums;      // derL, derC, derT, errorCuad of the last evaluation
     double errorAnt = 0.0;
     double ymedia = 0.0;
-    double ymax = 10.0;
+    double ymax = kTopY;
     std::array<double, kRows + 1> tdatos{};
     std::array<double, kRows + 1> ydatos{};
     std::int16_t npuntos = 0;
@@ -84,19 +77,16 @@ enum class Group {
 };
 inline constexpr int kGroups = int(Group::Always) + 1;
 
-struct TableControls {
+// The data table: t in xv, f(t) in yv.
+struct TableCells {
     std::array<QLineEdit*, kRows> xv{};
     std::array<QLineEdit*, kRows> yv{};
-    QAction* open = nullptr;
-    QAction* saveAs = nullptr;
-    // Every cell's text before the last paste, xv then yv, while the paste
-    // is the table's last change.
-    std::optional<std::vector<QString>> beforePaste;
+
+    QLineEdit* at(int row, int column) const { return (column == 0 ? xv : yv)[row]; }
 };
 
 struct FitControls {
     Graph* graf = nullptr;
-    QMenu* grafMenu = nullptr;
     ParamRow L{.scale = &kScaleA};
     ParamRow C{.scale = &kScaleC, .goesOnAfterRecovery = true};
     ParamRow T{.scale = &kScaleT};
@@ -121,61 +111,62 @@ struct FileControls {
     QPushButton* Recuperar = nullptr;
 };
 
-// The last "Mejor ajuste" and what it was computed from, so that its
-// figures can be marked once anything changes.
-struct LastFit {
-    FitResult result;
-    Fixed fixed;
-    std::vector<double> t, y;
-};
-
-// How a capture leaves the cells it reads.
-enum class CellTexts { Normalise, AsTheyAre };
-
-// The window's modal dialogs. Each can be replaced, so that no test blocks
-// on one; left empty, the real dialog is shown.
-struct Dialogs {
-    std::function<void(const QString& text)> message;
-    // The file chosen, or empty when the user cancelled.
-    std::function<QString(const QString& filters)> fileToOpen;
-    std::function<QString(const QString& filters)> fileToSave;
-    // Whether to print, once the user has set the printer up.
-    std::function<bool(QPrinter& printer)> printerSetUp;
-};
-
+// The window as described: its controls, its values, its handlers and
+// procedures. What was added to it (menus, files, the fit, the figure)
+// lives in classes of its own, which read it and ask it for work through
+// the public part below, and hear of its changes through the signals.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    using Messenger = std::function<void(const QString&)>;
+    // Takes each number of a row as soon as it is read: column 0 is t, 1 is f(t).
+    using RowReader = std::function<void(int row, int column, double number)>;
 
     explicit Form1(QWidget* parent = nullptr);
 
-    // Every modal message goes through here; tests put a recorder in.
-    void setMessenger(Messenger messenger);
+    // Every modal message and dialog goes through here; tests put recorders in.
     Dialogs& dialogs() { return dialogs_; }
-
-    // Loads a table file, datos.txt's format or CSV, as "Recuperar" does.
-    void openFile(const QString& path);
 
     const WindowState& state() const { return state_; }
     const NumberFormat& numberFormat() const { return numbers_; }
+    double value(const QString& text) const; // throws NumericError
+    QString text(double x) const;
+    std::span<const double> tPoints() const;
+    std::span<const double> yPoints() const;
+    Fixed fixedParams() const;
+
+    // The table's rows up to the first whose t cell is empty or whose cells
+    // are not numbers, read without changing anything; how many were read.
+    int readRows(const RowReader& take) const;
+    TableCells& cells() { return table_; }
+    Graph& graph() { return *fit_.graf; }
+    // The axis numbers the graph view shows, and the two error boxes.
+    std::vector<const QLabel*> axisLabels() const;
+    // The two error boxes' texts: the squared error, then the normalised one.
+    std::array<QString, 2> errorTexts() const;
+
+    // Loads a table file, datos.txt's format or CSV, as "Recuperar" does.
+    void openFile(const QString& path);
+    // Writes the captured rows in the format the name asks for, as "Guardar" does.
+    void saveTable(const QString& path);
+    // As if typed into the boxes: bars, boxes, redraw and read-outs; a value
+    // the bars cannot take ends in the recovery.
+    void setParameters(const Params& p);
+
+signals:
+    void tableLoaded();   // the cells filled from a file
+    void captured();      // new points in tdatos/ydatos
+    void redrawn();       // the curve drawn again, for new parameters or data
+    void fixedChanged();  // a fix box ticked or unticked
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
 private:
     // Start-up and views (window/)
     void buildControls(double pixelsPerTwip);
     void connectEvents();
     void valueBoxEvent(const ParamRow& row, QEvent* event);
-    QAction* windowAction(const QString& text, const QKeySequence& keys, const std::function<void()>& work);
     void Form_Load();
-    void message(const QString& text);
-    QString fileToOpen(const QString& filters);
-    QString fileToSave(const QString& filters);
-    bool printerSetUp(QPrinter& printer);
     void Command5_Click();
     void showGraphControls(Group last);
     void showTableView();
@@ -199,22 +190,13 @@ private:
     void takeTypedValue(const ParamRow& row);
     void showValue(const ParamRow& row);
 
-    // The graph's menu: the figure and the results (window/graph/)
-    void buildGraphMenu();
-    void copyImage();
-    void saveImage();
-    void printImage();
-    void copyResults();
-    QStringList resultLines() const;
-    Figure figure() const;
-
     // Fit evaluation and descent (window/fitting/)
-    void evaluateAndShow(const std::function<void()>& afterReset = {});
+    void resetSums();
+    void addSumsAndShow();
     void recordPreviousError();
     void showReadOuts();
     void clearReadOuts();
     void colourErrorBox();
-    Fixed fixedParams() const;
     void paso_Click();
     void paso3_Click();
     void paso4_Click();
@@ -222,55 +204,21 @@ private:
     double readStepSize();
     void writeBackParams();
 
-    // The least-squares fit and its results (window/fitting/)
-    void MejorAjuste_Click();
-    bool withinBars(const Params& p) const;
-    bool fitIsCurrent() const;
-    std::vector<std::pair<QString, QString>> fitResultRows() const;
-    void showResults();
-    void refreshResults();
-
     // Data table and file (window/data/)
     void capturar();
-    std::int16_t readRows(CellTexts cells);
+    std::int16_t takeRows(bool normalise);
     void warnAboutPeriod(int code);
     void computeYmedia();
     void Command1_Click();
     void guardar();
     void Recuperar_Click();
-    void saveTable(const QString& path);
-    std::optional<QByteArray> readWhole(const QString& path);
-    std::optional<std::vector<DataRow>> dataFileRows(std::string_view bytes, const QString& name);
-    std::optional<std::vector<DataRow>> tableRows(std::string_view table, const QString& source, int columnsWanted);
-    void loadTable(std::vector<DataRow> rows);
-    void fillTable(const std::vector<DataRow>& rows);
-
-    // The data table's menu, paste and drops (window/data/)
-    void buildTableMenu();
-    void showCellMenu(QLineEdit* cell, QPoint at);
-    bool cellKeyPressed(QLineEdit* cell, QKeyEvent* key);
-    void pasteInto(QLineEdit* cell);
-    std::vector<QString> cellTexts() const;
-    void undoPaste();
-    void forgetPaste();
-    void copyTable();
-    std::vector<std::array<double, 2>> filledRows() const;
-    void Abrir_Click();
-    void GuardarComo_Click();
-    bool takesFileDrop(QEvent* event);
-
-    double value(const QString& text) const;
-    QString text(double x) const;
-    std::span<const double> tPoints() const;
-    std::span<const double> yPoints() const;
+    void loadTable(const std::vector<RowTexts>& rows);
 
     WindowState state_;
     NumberFormat numbers_;
     Dialogs dialogs_;
-    std::optional<LastFit> lastFit_;
-    ResultsWindow* results_ = nullptr;
 
-    TableControls table_;
+    TableCells table_;
     FitControls fit_;
     ViewControls views_;
     FileControls files_;

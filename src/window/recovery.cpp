@@ -12,7 +12,7 @@ namespace ajuste {
 void Form1::desbord()
 {
     state_.ocupado = true;
-    message(texts::kOverflow);
+    dialogs_.say(texts::kOverflow);
     state_.modoTabla = false;
     resetParameters();
     showGraphControls(Group::ZeroMark);

@@ -2,6 +2,7 @@
 
 #include "window/texts.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 namespace ajuste {
@@ -14,7 +15,7 @@ void Form1::Command5_Click()
     }
     capturar();
     if (state_.npuntos == 0) {
-        message(texts::kNoData);
+        dialogs_.say(texts::kNoData);
         return;
     }
     state_.modoTabla = false;
@@ -48,6 +49,16 @@ void Form1::showGroups(Group first, Group last, bool shown)
     for (int g = int(first); g <= int(last); ++g)
         for (QWidget* w : views_.groups[g])
             w->setVisible(shown);
+}
+
+std::vector<const QLabel*> Form1::axisLabels() const
+{
+    std::vector<const QLabel*> labels;
+    for (Group group : {Group::Axes, Group::ZeroMark})
+        for (QWidget* w : views_.groups[int(group)])
+            if (auto* label = qobject_cast<QLabel*>(w))
+                labels.push_back(label);
+    return labels;
 }
 
 } // namespace ajuste

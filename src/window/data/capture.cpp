@@ -8,35 +8,37 @@
 
 namespace ajuste {
 
-// Takes the rows into tdatos/ydatos up to the first empty or unreadable
-// one, rewriting each taken cell in normal form; taken rows turn white, the
-// rest grey. Elements past the new count keep their old values.
+// Takes the rows into tdatos/ydatos, rewriting each taken cell in normal
+// form; taken rows turn white, the rest grey.
 void Form1::capturar()
 {
-    state_.npuntos = readRows(CellTexts::Normalise);
+    state_.npuntos = takeRows(true);
     for (int i = 0; i < kRows; ++i) {
         const QColor& colour = i < state_.npuntos ? palette::white : palette::lightGrey;
         palette::setBackground(table_.xv[i], colour);
         palette::setBackground(table_.yv[i], colour);
     }
+    emit captured();
 }
 
-// The rows read into tdatos/ydatos, up to the first one whose t cell is
-// empty or whose cells are not numbers; normalising shows each cell read
-// back in normal form at once. Returns how many rows were taken.
-std::int16_t Form1::readRows(CellTexts cells)
+// The rows read into tdatos/ydatos; normalising shows each cell read back
+// in normal form at once. Elements past the new count keep their old values.
+std::int16_t Form1::takeRows(bool normalise)
 {
-    std::int16_t i = 0;
-    auto take = [&](QLineEdit* cell, double& number) {
-        number = value(cell->text());
-        if (cells == CellTexts::Normalise)
-            cell->setText(text(number));
-    };
+    return std::int16_t(readRows([&](int row, int column, double number) {
+        (column == 0 ? state_.tdatos : state_.ydatos)[row] = number;
+        if (normalise)
+            table_.at(row, column)->setText(text(number));
+    }));
+}
+
+int Form1::readRows(const RowReader& take) const
+{
+    int i = 0;
     try {
-        for (; i < kRows && !table_.xv[i]->text().isEmpty(); ++i) {
-            take(table_.xv[i], state_.tdatos[i]);
-            take(table_.yv[i], state_.ydatos[i]);
-        }
+        for (; i < kRows && !table_.xv[i]->text().isEmpty(); ++i)
+            for (int column : {0, 1})
+                take(i, column, value(table_.at(i, column)->text()));
     } catch (const NumericError&) {
         // the failing row ends the data, like an empty one
     }
@@ -48,7 +50,7 @@ std::int16_t Form1::readRows(CellTexts cells)
 void Form1::warnAboutPeriod(int code)
 {
     if (code == '.' && numbers_.decimal == ",")
-        message(texts::kUseComma);
+        dialogs_.say(texts::kUseComma);
 }
 
 void Form1::computeYmedia()

@@ -1,6 +1,9 @@
 #include "window/form1.h"
 
+#include "window/data/table_io.h"
 #include "window/texts.h"
+
+#include <QLineEdit>
 
 namespace ajuste {
 
@@ -17,6 +20,43 @@ void Form1::guardar()
 void Form1::Recuperar_Click()
 {
     openFile(texts::kDataFileName);
+}
+
+void Form1::saveTable(const QString& path)
+{
+    capturar();
+    std::vector<RowTexts> rows;
+    for (int k = 0; k < state_.npuntos; ++k)
+        rows.push_back({table_.xv[k]->text(), table_.yv[k]->text()});
+    writeTableFile(path, rows, numbers_, dialogs_);
+}
+
+// A file that cannot be read is refused with the table kept.
+void Form1::openFile(const QString& path)
+{
+    if (const auto rows = readTableFile(path, numbers_, dialogs_))
+        loadTable(*rows);
+}
+
+// The cells take the loaded texts as they stand, and the data arrays are read
+// from them at once, so that a fit never works on points the user no longer
+// sees. Rows past the table's end are said, not dropped silently.
+void Form1::loadTable(const std::vector<RowTexts>& rows)
+{
+    if (rows.size() > std::size_t(kRows))
+        dialogs_.say(texts::rowsLeftOut(kRows, int(rows.size()) - kRows));
+    for (int k = 0; k < kRows; ++k) {
+        const bool loaded = k < int(rows.size());
+        table_.xv[k]->setText(loaded ? rows[k][0] : QString());
+        table_.yv[k]->setText(loaded ? rows[k][1] : QString());
+    }
+    state_.npuntos = takeRows(false);
+    if (state_.npuntos > 0)
+        computeYmedia();
+    if (!state_.modoTabla)
+        redrawReleasing([this] { pintar(); });
+    emit tableLoaded();
+    emit captured();
 }
 
 } // namespace ajuste

@@ -1,11 +1,13 @@
-#include "window/form1.h"
+#include "window/fitting/best_fit.h"
 
 #include "common/numeric_error.h"
 #include "window/fitting/results_window.h"
-#include "window/graph/scroll_bar.h"
+#include "window/form1.h"
+#include "window/graph/graph_menu.h"
 #include "window/texts.h"
 
-#include <QCheckBox>
+#include <QApplication>
+#include <QClipboard>
 
 namespace ajuste {
 
@@ -15,44 +17,57 @@ struct Named {
     const char* name;
     ParameterIndex index;
     double Params::*value;
+    const ParameterScale* scale;
 };
-inline constexpr Named kParameters[] = {{"a", kA, &Params::a}, {"c", kC, &Params::c}, {"t0", kT0, &Params::t0}};
+inline constexpr Named kParameters[] = {
+    {"a", kA, &Params::a, &kScaleA}, {"c", kC, &Params::c, &kScaleC}, {"t0", kT0, &Params::t0, &kScaleT}};
 
 } // namespace
+
+BestFit::BestFit(Form1& form, GraphMenu& menu) : QObject(&form), form_(form)
+{
+    menu.addEntry(texts::kCopyResults, [this] { copyResults(); });
+    menu.addSeparator();
+    menu.addEntry(texts::kBestFit, [this] { fit(); }, QKeySequence(Qt::CTRL | Qt::Key_M));
+    menu.addEntry(texts::kResults, [this] { showResults(); });
+    // An open results window follows every change: a step, a bar, a typed
+    // value, a box ticked, new data.
+    for (auto change : {&Form1::redrawn, &Form1::captured, &Form1::fixedChanged})
+        connect(&form, change, this, &BestFit::refreshResults);
+}
 
 // The least-squares optimum from the current parameters over the free
 // ones, written into the boxes and bars and evaluated there; or, when there
 // is none the bars can show, a message and nothing changed.
-void Form1::MejorAjuste_Click()
+void BestFit::fit()
 {
-    const Fixed fixed = fixedParams();
-    const FitResult fit = bestFit(state_.p, fixed, tPoints(), yPoints());
+    const Fixed fixed = form_.fixedParams();
+    const FitResult fit = bestFit(form_.state().p, fixed, form_.tPoints(), form_.yPoints());
     switch (fit.status) {
-    case FitStatus::NothingToFit: message(texts::kNothingToFit); return;
-    case FitStatus::TooFewPoints: message(QString(texts::kTooFewPoints).arg(fit.n).arg(fit.p)); return;
-    case FitStatus::NotConverged: message(texts::kNoConvergence); return;
+    case FitStatus::NothingToFit: form_.dialogs().say(texts::kNothingToFit); return;
+    case FitStatus::TooFewPoints: form_.dialogs().say(QString(texts::kTooFewPoints).arg(fit.n).arg(fit.p)); return;
+    case FitStatus::NotConverged: form_.dialogs().say(texts::kNoConvergence); return;
     case FitStatus::Converged: break;
     }
-    if (!withinBars(fit.params)) {
-        message(QString(texts::kBeyondTheBars).arg(text(fit.params.a), text(fit.params.c), text(fit.params.t0)));
+    const Params& p = fit.params;
+    if (!withinBars(p)) {
+        form_.dialogs().say(QString(texts::kBeyondTheBars).arg(form_.text(p.a), form_.text(p.c), form_.text(p.t0)));
         return;
     }
-    if (!takeOcupado())
+    if (form_.state().ocupado)
         return;
-    lastFit_ = LastFit{fit, fixed, {tPoints().begin(), tPoints().end()}, {yPoints().begin(), yPoints().end()}};
-    recovering([&] {
-        state_.p = fit.params;
-        writeBackParams();
-        pintar();
-    });
+    lastFit_ = LastFit{fit, fixed, {form_.tPoints().begin(), form_.tPoints().end()},
+                       {form_.yPoints().begin(), form_.yPoints().end()}};
+    form_.setParameters(p);
 }
 
-bool Form1::withinBars(const Params& p) const
+bool BestFit::withinBars(const Params& p) const
 {
-    for (const ParamRow* row : parameterRows()) {
+    for (const Named& parameter : kParameters) {
+        const ParameterScale& scale = *parameter.scale;
         try {
-            const int position = toInt16(row->scale->toPosition(p.*row->scale->parameter));
-            if (position < row->scale->minimum || position > row->scale->maximum)
+            const int position = toInt16(scale.toPosition(p.*parameter.value));
+            if (position < scale.minimum || position > scale.maximum)
                 return false;
         } catch (const NumericError&) {
             return false;
@@ -63,19 +78,20 @@ bool Form1::withinBars(const Params& p) const
 
 // The optimum's figures hold while the parameters, the fixed ones and the
 // points are those it was computed from.
-bool Form1::fitIsCurrent() const
+bool BestFit::fitIsCurrent() const
 {
-    return lastFit_ && lastFit_->result.params == state_.p && lastFit_->fixed == fixedParams() &&
-           std::ranges::equal(lastFit_->t, tPoints()) && std::ranges::equal(lastFit_->y, yPoints());
+    return lastFit_ && lastFit_->result.params == form_.state().p && lastFit_->fixed == form_.fixedParams() &&
+           std::ranges::equal(lastFit_->t, form_.tPoints()) && std::ranges::equal(lastFit_->y, form_.yPoints());
 }
 
 // Each parameter with its uncertainty where it has one, then the fit's
 // quality; values to 7 significant digits, uncertainties to 3.
-std::vector<std::pair<QString, QString>> Form1::fitResultRows() const
+std::vector<std::pair<QString, QString>> BestFit::fitResultRows() const
 {
     if (!lastFit_)
         return {{texts::kNoteResult, texts::kNoFitYet}};
     const FitResult& fit = lastFit_->result;
+    auto text = [this](double x) { return form_.text(x); };
     std::vector<std::pair<QString, QString>> rows;
     bool uncertain = false;
     for (const Named& parameter : kParameters) {
@@ -107,21 +123,42 @@ std::vector<std::pair<QString, QString>> Form1::fitResultRows() const
     return rows;
 }
 
-void Form1::showResults()
+void BestFit::showResults()
 {
     if (!results_)
-        results_ = new ResultsWindow(this);
+        results_ = new ResultsWindow(&form_);
     refreshResults();
     results_->show();
     results_->raise();
 }
 
-// An open results window follows every change: a step, a bar, a typed
-// value, a box ticked, new data.
-void Form1::refreshResults()
+void BestFit::refreshResults()
 {
     if (results_)
         results_->setRows(fitResultRows(), lastFit_ && !fitIsCurrent());
+}
+
+// A name and a value a line, tab between, as the window shows them; then
+// the last fit's figures, marked when no longer current.
+void BestFit::copyResults()
+{
+    const Params& p = form_.state().p;
+    QStringList lines;
+    auto add = [&lines](const QString& name, const QString& value) { lines << name + '\t' + value; };
+    add(texts::kPointsResult, form_.text(form_.state().npuntos));
+    add("a", form_.text(p.a));
+    add("c", form_.text(p.c));
+    add("t0", form_.text(p.t0));
+    const auto [squared, normalised] = form_.errorTexts();
+    add(texts::kSquaredErrorResult, squared);
+    add(texts::kNormalisedErrorResult, normalised);
+    if (lastFit_) {
+        if (!fitIsCurrent())
+            lines << texts::kStale;
+        for (const auto& [name, value] : fitResultRows())
+            add(name, value);
+    }
+    QApplication::clipboard()->setText(lines.join('\n'));
 }
 
 } // namespace ajuste

@@ -8,14 +8,16 @@
 namespace ajuste {
 
 // One step: the read-outs and colour are those before the update, which is
-// applied even when the error has grown.
+// applied even when the error has grown. The step size is read after the
+// reset, so that a bad one stops the work with the sums reset.
 void Form1::paso_Click()
 {
     if (!takeOcupado())
         return;
     recovering([&] {
-        double h = 0.0;
-        evaluateAndShow([&] { h = readStepSize(); });
+        resetSums();
+        const double h = readStepSize();
+        addSumsAndShow();
         descend(state_.p, h, state_.sums);
         writeBackParams();
         pinter();

@@ -8,15 +8,16 @@
 
 namespace ajuste {
 
-// The evaluation at the current parameters, with its read-outs and colour.
-// A step reads its size after the reset (afterReset): a bad size stops the
-// work with the sums reset.
-void Form1::evaluateAndShow(const std::function<void()>& afterReset)
+// An evaluation starts by keeping the error it will be compared with.
+void Form1::resetSums()
 {
     recordPreviousError();
     state_.sums = Sums{};
-    if (afterReset)
-        afterReset();
+}
+
+// The sums at the current parameters, with their read-outs and colour.
+void Form1::addSumsAndShow()
+{
     addPointSums(state_.sums, state_.p, fixedParams(), tPoints(), yPoints());
     showReadOuts();
     colourErrorBox();
@@ -48,6 +49,11 @@ void Form1::colourErrorBox()
 {
     palette::setBackground(fit_.label10, errorGrew(state_.sums.errorCuad, state_.errorAnt) ? palette::magenta
                                                                                  : palette::white);
+}
+
+std::array<QString, 2> Form1::errorTexts() const
+{
+    return {fit_.label9->text(), fit_.label10->text()};
 }
 
 // A box counts as ticked in any state but unticked; read at every use.

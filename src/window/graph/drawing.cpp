@@ -9,7 +9,8 @@ namespace ajuste {
 void Form1::pintar()
 {
     drawCurveAndPoints(CurveRule::Within10);
-    evaluateAndShow();
+    resetSums();
+    addSumsAndShow();
     state_.ocupado = false;
 }
 
@@ -27,7 +28,7 @@ void Form1::drawCurveAndPoints(CurveRule rule)
     plotCurve(state_.p, rule, state_.ymax, [&](double x, double y) { graf.setPoint(x, y, palette::red); });
     graf.setPenWidth(4);
     plotPoints(tPoints(), yPoints(), state_.ymax, [&](double x, double y) { graf.setPoint(x, y, palette::blue); });
-    refreshResults();
+    emit redrawn();
 }
 
 void Form1::graf_Click()

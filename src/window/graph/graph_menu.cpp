@@ -1,5 +1,6 @@
-#include "window/form1.h"
+#include "window/graph/graph_menu.h"
 
+#include "window/form1.h"
 #include "window/graph/figure.h"
 #include "window/graph/graph_widget.h"
 #include "window/texts.h"
@@ -7,7 +8,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
 
@@ -21,85 +21,68 @@ inline constexpr int kFigureZoom = 2;
 
 } // namespace
 
-// One line an entry. Ctrl+P belongs to the graph too, so that it prints
-// from anywhere in the window while the graph is shown, and only then.
-void Form1::buildGraphMenu()
+GraphMenu::GraphMenu(Form1& form) : QObject(&form), form_(form), menu_(new QMenu(&form))
 {
-    QMenu* menu = fit_.grafMenu = new QMenu(this);
-    menu->addAction(texts::kCopyImage, this, &Form1::copyImage);
-    menu->addAction(texts::kSaveImage, this, &Form1::saveImage);
-    fit_.graf->addAction(menu->addAction(texts::kPrint, QKeySequence::Print, this, &Form1::printImage));
-    menu->addAction(texts::kCopyResults, this, &Form1::copyResults);
-    menu->addSeparator();
-    fit_.graf->addAction(menu->addAction(texts::kBestFit, QKeySequence(Qt::CTRL | Qt::Key_M), this,
-                                         &Form1::MejorAjuste_Click));
-    menu->addAction(texts::kResults, this, &Form1::showResults);
-
-    fit_.graf->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(fit_.graf, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { fit_.grafMenu->popup(fit_.graf->mapToGlobal(at)); });
+    addEntry(texts::kCopyImage, [this] { copyImage(); });
+    addEntry(texts::kSaveImage, [this] { saveImage(); });
+    addEntry(texts::kPrint, [this] { printImage(); }, QKeySequence::Print);
+    Graph& graph = form.graph();
+    graph.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&graph, &QWidget::customContextMenuRequested, this,
+            [this, &graph](const QPoint& at) { menu_->popup(graph.mapToGlobal(at)); });
 }
 
-void Form1::copyImage()
+// Keys go to the graph, so that they work from anywhere in the window while
+// the graph is shown, and only then.
+QAction* GraphMenu::addEntry(const QString& text, const std::function<void()>& work, const QKeySequence& keys)
 {
-    QApplication::clipboard()->setImage(figureImage(figure(), kFigureZoom * devicePixelRatioF()));
+    QAction* action = menu_->addAction(text, keys, this, work);
+    if (!keys.isEmpty())
+        form_.graph().addAction(action);
+    return action;
 }
 
-void Form1::saveImage()
+void GraphMenu::addSeparator()
 {
-    const QString path = fileToSave(texts::kImageFilters);
-    if (!path.isEmpty() && !saveFigure(figure(), path, kFigureZoom * devicePixelRatioF()))
-        message(texts::kCannotSaveImage);
+    menu_->addSeparator();
 }
 
-void Form1::printImage()
+void GraphMenu::copyImage()
+{
+    QApplication::clipboard()->setImage(figureImage(figure(), kFigureZoom * form_.devicePixelRatioF()));
+}
+
+void GraphMenu::saveImage()
+{
+    const QString path = form_.dialogs().askFileToSave(texts::kImageFilters);
+    if (!path.isEmpty() && !saveFigure(figure(), path, kFigureZoom * form_.devicePixelRatioF()))
+        form_.dialogs().say(texts::kCannotSaveImage);
+}
+
+void GraphMenu::printImage()
 {
     QPrinter printer(QPrinter::HighResolution);
-    if (printerSetUp(printer) && !paintOnPage(printer, figure()))
-        message(texts::kCannotPrint);
-}
-
-// A name and a value a line, tab between, as the window shows them.
-QStringList Form1::resultLines() const
-{
-    auto line = [](const QString& name, const QString& value) { return name + '\t' + value; };
-    return {line(texts::kPointsResult, text(state_.npuntos)),
-            line("a", text(state_.p.a)),
-            line("c", text(state_.p.c)),
-            line("t0", text(state_.p.t0)),
-            line(texts::kSquaredErrorResult, fit_.label9->text()),
-            line(texts::kNormalisedErrorResult, fit_.label10->text())};
-}
-
-// The results, then the last fit's figures, marked when no longer current.
-void Form1::copyResults()
-{
-    QStringList lines = resultLines();
-    if (lastFit_) {
-        if (!fitIsCurrent())
-            lines << texts::kStale;
-        for (const auto& [name, value] : fitResultRows())
-            lines << name + '\t' + value;
-    }
-    QApplication::clipboard()->setText(lines.join('\n'));
+    if (form_.dialogs().askPrinterSetUp(printer) && !paintOnPage(printer, figure()))
+        form_.dialogs().say(texts::kCannotPrint);
 }
 
 // The graph with the axis numbers as the window places them, the formula
 // with the current values and the errors whose read-outs show one.
-Figure Form1::figure() const
+Figure GraphMenu::figure() const
 {
-    const QFontInfo shown(font());
-    Figure f{.graph = *fit_.graf, .graphPlace = fit_.graf->geometry(), .font = QFont(shown.family())};
+    const QFontInfo shown(form_.font());
+    const Graph& graph = form_.graph();
+    Figure f{.graph = graph, .graphPlace = graph.geometry(), .font = QFont(shown.family())};
     f.font.setPixelSize(shown.pixelSize());
-    for (Group group : {Group::Axes, Group::ZeroMark})
-        for (QWidget* w : views_.groups[int(group)])
-            if (auto* label = qobject_cast<QLabel*>(w))
-                f.axisNumbers.push_back({label->geometry(), label->text(), label->alignment()});
-    f.lines << texts::formula(text(state_.p.a), text(state_.p.c), text(state_.p.t0));
-    for (auto [box, line] : {std::pair{fit_.label9, texts::kSquaredErrorLine},
-                             std::pair{fit_.label10, texts::kNormalisedErrorLine}})
-        if (!box->text().isEmpty())
-            f.lines << QString(line).arg(box->text());
+    for (const QLabel* label : form_.axisLabels())
+        f.axisNumbers.push_back({label->geometry(), label->text(), label->alignment()});
+    const Params& p = form_.state().p;
+    f.lines << texts::formula(form_.text(p.a), form_.text(p.c), form_.text(p.t0));
+    const auto [squared, normalised] = form_.errorTexts();
+    for (auto [shown, line] : {std::pair{squared, texts::kSquaredErrorLine},
+                               std::pair{normalised, texts::kNormalisedErrorLine}})
+        if (!shown.isEmpty())
+            f.lines << QString(line).arg(shown);
     return f;
 }
 

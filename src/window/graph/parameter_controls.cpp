@@ -52,6 +52,19 @@ void Form1::takeTypedValue(const ParamRow& row)
     }
 }
 
+// Nothing while other work holds ocupado; a value the bars cannot take
+// ends in the recovery, as a typed one does.
+void Form1::setParameters(const Params& p)
+{
+    if (!takeOcupado())
+        return;
+    recovering([&] {
+        state_.p = p;
+        writeBackParams();
+        pintar();
+    });
+}
+
 void Form1::showValue(const ParamRow& row)
 {
     row.box->setText(text(parameter(row)));

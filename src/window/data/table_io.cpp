@@ -1,0 +1,151 @@
+#include "window/data/table_io.h"
+
+#include "data/data_file.h"
+#include "window/texts.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace ajuste {
+
+namespace {
+
+enum class TableFormat { DataFile, Csv, Tabs };
+
+// The format goes by the name: anything but .csv and .tsv is a data file
+// like datos.txt.
+TableFormat formatOf(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == "csv" ? TableFormat::Csv : suffix == "tsv" ? TableFormat::Tabs : TableFormat::DataFile;
+}
+
+QString shownName(const QString& path)
+{
+    return QFileInfo(path).fileName();
+}
+
+QString qText(double x, const NumberFormat& user)
+{
+    return QString::fromStdString(toText(x, user));
+}
+
+// The bytes of a plain file, or nothing after saying why not.
+std::optional<QByteArray> readWhole(const QString& path, const Dialogs& dialogs)
+{
+    QFile file(path);
+    if (!file.exists()) {
+        dialogs.say(path == texts::kDataFileName ? QString(texts::kFileMissing)
+                                         : QString(texts::kFileNotFound).arg(shownName(path)));
+        return std::nullopt;
+    }
+    // Opening a named pipe would wait for a writer, and the window with it.
+    const bool plainFile = QFileInfo(file).isFile();
+    const QByteArray bytes =
+        plainFile && file.open(QIODevice::ReadOnly) ? file.read(kMaxDataFileBytes + 1) : QByteArray();
+    if (!plainFile || file.error() != QFileDevice::NoError) {
+        dialogs.say(QString(texts::kCannotRead).arg(shownName(path)));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// The rows of a data file, checked whole before any is used.
+std::optional<std::vector<RowTexts>> dataFileRows(std::string_view bytes, const QString& name, const Dialogs& dialogs)
+{
+    try {
+        std::vector<RowTexts> rows;
+        for (const DataRow& row : parseDataFile(bytes))
+            rows.push_back({QString::fromStdString(row.t), QString::fromStdString(row.y)});
+        return rows;
+    } catch (const DataFileError& error) {
+        switch (error.fault) {
+        case DataFileFault::NotText: dialogs.say(QString(texts::kNotText).arg(name)); break;
+        case DataFileFault::CountOutOfRange: dialogs.say(QString(texts::kBadCount).arg(name)); break;
+        case DataFileFault::Truncated: dialogs.say(QString(texts::kTruncated).arg(name)); break;
+        }
+        return std::nullopt;
+    }
+}
+
+// The rows of spreadsheet text as the user's notation writes them, so that
+// what is seen is what is fitted.
+std::optional<std::vector<RowTexts>> csvRows(std::string_view bytes, const QString& name, const NumberFormat& user,
+                                             const Dialogs& dialogs)
+{
+    const std::optional<TableBlock> block = readTable(bytes, name, 2, user, dialogs);
+    if (!block)
+        return std::nullopt;
+    std::vector<RowTexts> rows;
+    for (const auto& [t, y] : block->rows)
+        rows.push_back({qText(t, user), qText(y, user)});
+    return rows;
+}
+
+// The new file replaces the old one only once it is completely written. The
+// explicit flush matters: commit() can take a short write on a full disk
+// for success.
+bool writeWhole(const QString& path, const std::string& bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) &&
+           file.flush() && file.commit();
+}
+
+std::string formatted(const QString& path, const std::vector<RowTexts>& texts, const NumberFormat& user)
+{
+    if (formatOf(path) == TableFormat::DataFile) {
+        std::vector<DataRow> rows;
+        for (const auto& [t, y] : texts)
+            rows.push_back({t.toStdString(), y.toStdString()});
+        return formatDataFile(rows);
+    }
+    std::vector<std::array<double, 2>> rows;
+    for (const auto& [t, y] : texts)
+        rows.push_back({toNumber(t.toStdString(), user), toNumber(y.toStdString(), user)});
+    return formatOf(path) == TableFormat::Csv ? formatCsv(rows, user) : "t\tf(t)\n" + formatTableText(rows, user);
+}
+
+} // namespace
+
+std::optional<std::vector<RowTexts>> readTableFile(const QString& path, const NumberFormat& user, const Dialogs& dialogs)
+{
+    const std::optional<QByteArray> bytes = readWhole(path, dialogs);
+    if (!bytes)
+        return std::nullopt;
+    const std::string_view view(bytes->constData(), std::size_t(bytes->size()));
+    return formatOf(path) == TableFormat::DataFile ? dataFileRows(view, shownName(path), dialogs)
+                                                   : csvRows(view, shownName(path), user, dialogs);
+}
+
+bool writeTableFile(const QString& path, const std::vector<RowTexts>& rows, const NumberFormat& user, const Dialogs& dialogs)
+{
+    if (writeWhole(path, formatted(path, rows, user)))
+        return true;
+    dialogs.say(QString(texts::kCannotSave).arg(shownName(path)));
+    return false;
+}
+
+std::optional<TableBlock> readTable(std::string_view text, const QString& source, int columnsWanted,
+                                    const NumberFormat& user, const Dialogs& dialogs)
+{
+    TableBlock block;
+    try {
+        block = readTableText(text, user);
+    } catch (const TableTextError& error) {
+        switch (error.fault) {
+        case TableTextFault::TooLong: dialogs.say(texts::kTooLong); break;
+        case TableTextFault::NotANumber: dialogs.say(QString(texts::kNotNumbers).arg(source).arg(error.line)); break;
+        case TableTextFault::FieldCount: dialogs.say(QString(texts::kUnevenColumns).arg(source).arg(error.line)); break;
+        }
+        return std::nullopt;
+    }
+    if (block.columns < columnsWanted) {
+        dialogs.say(QString(block.columns == 0 ? texts::kNoRows : texts::kNotTwoColumns).arg(source));
+        return std::nullopt;
+    }
+    return block;
+}
+
+} // namespace ajuste

@@ -1,0 +1,18 @@
+#include "window/features.h"
+
+#include "window/data/table_clipboard.h"
+#include "window/data/table_files.h"
+#include "window/fitting/best_fit.h"
+#include "window/graph/graph_menu.h"
+
+namespace ajuste {
+
+void addFeatures(Form1& form)
+{
+    auto* files = new TableFiles(form);
+    new TableClipboard(form, files->actions());
+    auto* graphMenu = new GraphMenu(form);
+    new BestFit(form, *graphMenu);
+}
+
+} // namespace ajuste
