@@ -3,6 +3,7 @@
 #include "data/data_file.h"
 #include "data/number_text.h"
 #include "data/table_text.h"
+#include "data/text_lines.h"
 #include "common/numeric_error.h"
 
 #include <algorithm>
@@ -169,7 +170,7 @@ std::vector<std::string_view> linesOf(std::string_view bytes)
 std::vector<DataFileFault> faultsOf(std::string_view bytes, const std::vector<std::string_view>& lines)
 {
     std::vector<DataFileFault> faults;
-    if (bytes.size() > kMaxDataFileBytes || bytes.find('\0') != std::string_view::npos)
+    if (bytes.size() > kMaxTextBytes || bytes.find('\0') != std::string_view::npos)
         faults.push_back(DataFileFault::NotText);
     const auto count = lines.empty() ? std::optional<int>(0) : referenceCount(lines[0]);
     if (!count || *count < 0 || *count > kRows)
@@ -236,7 +237,7 @@ void checkTableText(std::string_view input)
             block = readTableText(input, *user);
         } catch (const TableTextError& error) {
             const bool named = error.fault == TableTextFault::TooLong
-                                   ? input.size() > kMaxTableTextBytes
+                                   ? input.size() > kMaxTextBytes
                                    : error.line >= 1 && static_cast<std::size_t>(error.line) <= linesOf(input).size();
             expect(named, "refused at line " + std::to_string(error.line) + ", not one of the text");
             continue;

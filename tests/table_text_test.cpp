@@ -1,4 +1,5 @@
 #include "data/table_text.h"
+#include "data/text_lines.h"
 
 #include "near.h"
 
@@ -67,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
         Block{"empty_field", "1;\n", &spanish, true, 1},
         Block{"grouping", "1;2\n1.234,5;2\n", &spanish, true, 2},
         Block{"line_after_blanks", "t;y\n\n1;2\r\nx;3\n", &spanish, true, 4},
-        Block{"too_long", std::string(kMaxTableTextBytes + 1, '1'), &spanish, false, 0}),
+        Block{"too_long", std::string(kMaxTextBytes + 1, '1'), &spanish, false, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TableText, WritersReadBack)

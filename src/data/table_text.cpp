@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 const NumberFormat kDecimalComma{",", ""};
-const NumberFormat kDecimalPeriod{".", ""};
 
 // A non-blank line split into fields, with its 1-based number in the text.
 struct Line {
@@ -60,7 +59,7 @@ char separatorOf(std::string_view text, const NumberFormat& user)
         return '\t';
     if (text.find(';') != std::string_view::npos)
         return ';';
-    if (user.decimal != "," || hasDecimalPeriod(text))
+    if (!user.decimalComma() || hasDecimalPeriod(text))
         return ',';
     return ' ';
 }
@@ -173,7 +172,7 @@ bool isTableText(std::string_view text)
 
 TableBlock readTableText(std::string_view text, const NumberFormat& user)
 {
-    if (text.size() > kMaxTableTextBytes)
+    if (text.size() > kMaxTextBytes)
         throw TableTextError(TableTextFault::TooLong, 0);
     const std::vector<Line> lines = dataLines(text, user);
     if (lines.empty())
@@ -197,7 +196,7 @@ std::string formatTableText(std::span<const std::array<double, 2>> rows, const N
 
 std::string formatCsv(std::span<const std::array<double, 2>> rows, const NumberFormat& user)
 {
-    const bool comma = user.decimal == ",";
+    const bool comma = user.decimalComma();
     const std::string_view separator = comma ? ";" : ",";
     return "t" + std::string(separator) + "f(t)\r\n" +
            formatRows(rows, comma ? kDecimalComma : kDecimalPeriod, separator, "\r\n");

@@ -12,8 +12,6 @@
 
 namespace ajuste {
 
-inline constexpr std::size_t kMaxTableTextBytes = 1 << 20;
-
 // The rows of a pasted block or CSV file: t and f(t), or only t (the second
 // number 0) when the block has one column; no columns when it has no data.
 struct TableBlock {
