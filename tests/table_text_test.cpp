@@ -75,16 +75,26 @@ TEST(TableText, WritersReadBack)
 {
     const Rows rows{{0.5, 1.25}, {-3, 1e-20}, {1e20, 1.0 / 3}};
     EXPECT_EQ(formatTableText(Rows{{0.5, 1.25}}, spanish), "0,5\t1,25\n");
+    EXPECT_EQ(formatTsv(Rows{{0.5, 1.25}}, english), "t\tf(t)\n0.5\t1.25\n");
     EXPECT_EQ(formatCsv(Rows{{0.5, 1.25}}, spanish), "t;f(t)\r\n0,5;1,25\r\n");
     EXPECT_EQ(formatCsv(Rows{{0.5, 1.25}}, english), "t,f(t)\r\n0.5,1.25\r\n");
     for (const NumberFormat* user : {&spanish, &english}) {
-        for (const std::string& text : {formatTableText(rows, *user), formatCsv(rows, *user)}) {
+        for (const std::string& text : {formatTableText(rows, *user), formatTsv(rows, *user), formatCsv(rows, *user)}) {
             const TableBlock block = readTableText(text, *user);
             ASSERT_EQ(block.rows.size(), rows.size()) << text;
             for (std::size_t k = 0; k < rows.size(); ++k)
                 EXPECT_TRUE(near12(block.rows[k][0], rows[k][0]) && near12(block.rows[k][1], rows[k][1])) << text;
         }
     }
+}
+
+TEST(TableText, FileFormatGoesByTheEnding)
+{
+    EXPECT_EQ(tableFormatFor("datos.txt"), TableFileFormat::DataFile);
+    EXPECT_EQ(tableFormatFor("/tmp/a.CsV"), TableFileFormat::Csv);
+    EXPECT_EQ(tableFormatFor("b.tsv"), TableFileFormat::Tabs);
+    EXPECT_EQ(tableFormatFor("c.tsv.bak"), TableFileFormat::DataFile);
+    EXPECT_EQ(tableFormatFor("csv"), TableFileFormat::DataFile);
 }
 
 } // namespace

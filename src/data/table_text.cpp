@@ -163,6 +163,16 @@ std::string formatRows(std::span<const std::array<double, 2>> rows, const Number
     return text;
 }
 
+// The last four characters, ASCII letters in lower case: ".csv" of "a.CSV".
+std::string lowerEnding(std::string_view name)
+{
+    std::string ending(name.substr(name.size() - std::min<std::size_t>(name.size(), 4)));
+    for (char& ch : ending)
+        if (ch >= 'A' && ch <= 'Z')
+            ch = static_cast<char>(ch - 'A' + 'a');
+    return ending;
+}
+
 } // namespace
 
 bool isTableText(std::string_view text)
@@ -194,12 +204,25 @@ std::string formatTableText(std::span<const std::array<double, 2>> rows, const N
     return formatRows(rows, user, "\t", "\n");
 }
 
+std::string formatTsv(std::span<const std::array<double, 2>> rows, const NumberFormat& user)
+{
+    return "t\tf(t)\n" + formatTableText(rows, user);
+}
+
 std::string formatCsv(std::span<const std::array<double, 2>> rows, const NumberFormat& user)
 {
     const bool comma = user.decimalComma();
     const std::string_view separator = comma ? ";" : ",";
     return "t" + std::string(separator) + "f(t)\r\n" +
            formatRows(rows, comma ? kDecimalComma : kDecimalPeriod, separator, "\r\n");
+}
+
+TableFileFormat tableFormatFor(std::string_view fileName)
+{
+    const std::string ending = lowerEnding(fileName);
+    return ending == ".csv"   ? TableFileFormat::Csv
+           : ending == ".tsv" ? TableFileFormat::Tabs
+                              : TableFileFormat::DataFile;
 }
 
 } // namespace ajuste

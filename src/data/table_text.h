@@ -42,8 +42,17 @@ TableBlock readTableText(std::string_view text, const NumberFormat& user);
 // Tab-separated rows, numbers as the table shows them, no header.
 std::string formatTableText(std::span<const std::array<double, 2>> rows, const NumberFormat& user);
 
+// The header "t", tab, "f(t)" then the rows as formatTableText writes them.
+std::string formatTsv(std::span<const std::array<double, 2>> rows, const NumberFormat& user);
+
 // A header then the rows, lines ending CR LF: "t;f(t)" and decimal commas
 // for a comma-decimal user, else "t,f(t)" and decimal periods.
 std::string formatCsv(std::span<const std::array<double, 2>> rows, const NumberFormat& user);
+
+enum class TableFileFormat { DataFile, Csv, Tabs };
+
+// The format goes by the name: one ending in .csv or .tsv, in any case, is
+// CSV or tab-separated; anything else is a data file like datos.txt.
+TableFileFormat tableFormatFor(std::string_view fileName);
 
 } // namespace ajuste
