@@ -3,6 +3,7 @@
 #include "data/data_file.h"
 #include "data/number_text.h"
 #include "data/table_text.h"
+#include "data/text_lines.h"
 #include "common/numeric_error.h"
 
 #include <algorithm>
@@ -169,7 +170,7 @@ std::vector<std::string_view> linesOf(std::string_view bytes)
 std::vector<DataFileFault> faultsOf(std::string_view bytes, const std::vector<std::string_view>& lines)
 {
     std::vector<DataFileFault> faults;
-    if (bytes.size() > kMaxDataFileBytes || bytes.find('\0') != std::string_view::npos)
+    if (bytes.size() > kMaxTextBytes || bytes.find('\0') != std::string_view::npos)
         faults.push_back(DataFileFault::NotText);
     const auto count = lines.empty() ? std::optional<int>(0) : referenceCount(lines[0]);
     if (!count || *count < 0 || *count > kRows)
@@ -211,39 +212,52 @@ double shown(double x, const NumberFormat& user)
     return toNumber(toText(x, user), user);
 }
 
-// A writer's text reads back to the numbers the table would show.
-void expectReadBack(const std::string& text, const TableBlock& block, const NumberFormat& user)
+// Calls read(user, columns) under both notations, for a paste and for a file.
+template <class Read>
+void eachReading(Read read)
 {
-    TableBlock back;
-    try {
-        back = readTableText(text, user);
-    } catch (const TableTextError& error) {
-        expect(false, "'" + text + "' refused at line " + std::to_string(error.line));
-    }
-    expect(back.rows.size() == block.rows.size(), "'" + text + "' reads back to another number of rows");
-    for (std::size_t k = 0; k < block.rows.size(); ++k)
-        for (std::size_t column = 0; column < 2; ++column)
-            expect(back.rows[k][column] == shown(block.rows[k][column], user),
-                   "'" + text + "' reads back to other numbers");
+    for (const NumberFormat* user : {&decimalComma, &decimalPeriod})
+        for (int columns : {1, 2})
+            read(*user, columns);
+}
+
+// A writer's text reads back to the numbers the table would show its user,
+// the digits written, under either notation and for a paste or a file.
+void expectReadBack(const std::string& text, const TableBlock& block, const NumberFormat& writer)
+{
+    eachReading([&](const NumberFormat& reader, int columns) {
+        TableBlock back;
+        try {
+            back = readTableText(text, reader, columns);
+        } catch (const TableTextError& error) {
+            expect(false, "'" + text + "' refused at line " + std::to_string(error.line));
+        }
+        expect(back.rows.size() == block.rows.size(), "'" + text + "' reads back to another number of rows");
+        for (std::size_t k = 0; k < block.rows.size(); ++k)
+            for (std::size_t column = 0; column < 2; ++column)
+                expect(back.rows[k][column] == shown(block.rows[k][column], writer),
+                       "'" + text + "' reads back to other numbers");
+    });
 }
 
 void checkTableText(std::string_view input)
 {
     isTableText(input);
-    for (const NumberFormat* user : {&decimalComma, &decimalPeriod}) {
+    eachReading([&](const NumberFormat& user, int columns) {
         TableBlock block;
         try {
-            block = readTableText(input, *user);
+            block = readTableText(input, user, columns);
         } catch (const TableTextError& error) {
             const bool named = error.fault == TableTextFault::TooLong
-                                   ? input.size() > kMaxTableTextBytes
+                                   ? input.size() > kMaxTextBytes
                                    : error.line >= 1 && static_cast<std::size_t>(error.line) <= linesOf(input).size();
             expect(named, "refused at line " + std::to_string(error.line) + ", not one of the text");
-            continue;
+            return;
         }
-        expectReadBack(formatTableText(block.rows, *user), block, *user);
-        expectReadBack(formatCsv(block.rows, *user), block, *user);
-    }
+        for (const std::string& text :
+             {formatTableText(block.rows, user), formatTsv(block.rows, user), formatCsv(block.rows, user)})
+            expectReadBack(text, block, user);
+    });
 }
 
 } // namespace

@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Fault{"missing_y", " 2 \r\n1\r\n2\r\n3\r\n", DataFileFault::Truncated},
                       Fault{"missing_row", " 2 \r\n1\r\n2\r\n", DataFileFault::Truncated},
                       Fault{"nul_byte", std::string(" 1 \r\n1\r\n\0\r\n", 10), DataFileFault::NotText},
-                      Fault{"over_one_mebibyte", " 0 \r\n" + std::string(kMaxDataFileBytes, 'x'),
+                      Fault{"over_one_mebibyte", " 0 \r\n" + std::string(kMaxTextBytes, 'x'),
                             DataFileFault::NotText}),
     [](const auto& info) { return std::string(info.param.name); });
 

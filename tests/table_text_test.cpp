@@ -1,4 +1,5 @@
 #include "data/table_text.h"
+#include "data/text_lines.h"
 
 #include "near.h"
 
@@ -22,6 +23,7 @@ struct Block {
     int errorLine = kReads;
     int columns = 0;
     Rows rows = {};
+    int wanted = 1; // columns: 2 for a file
 };
 
 class ReadsTableText : public ::testing::TestWithParam<Block> {};
@@ -32,7 +34,7 @@ TEST_P(ReadsTableText, AsTheBlockIsWritten)
     const Block& expected = GetParam();
     EXPECT_EQ(isTableText(expected.text), expected.paste);
     try {
-        const TableBlock block = readTableText(expected.text, *expected.user);
+        const TableBlock block = readTableText(expected.text, *expected.user, expected.wanted);
         EXPECT_EQ(expected.errorLine, kReads) << "accepted";
         EXPECT_EQ(block.columns, expected.columns);
         EXPECT_EQ(block.rows, expected.rows);
@@ -50,6 +52,14 @@ INSTANTIATE_TEST_SUITE_P(
         Block{"logger_csv", "t,y\n0.5,1.25\n1,2.5\n", &spanish, true, kReads, 2, {{0.5, 1.25}, {1, 2.5}}},
         Block{"es_csv", "t;y\r\n0,5;1,25\r\n", &english, true, kReads, 2, {{0.5, 1.25}}},
         Block{"quoted", "\"t (s)\",\"U (V)\"\n\"1,5\", 2 \n", &english, true, kReads, 2, {{1.5, 2}}},
+        Block{"en_csv_file", "t,f(t)\r\n1,2\r\n3,4\r\n", &spanish, true, kReads, 2, {{1, 2}, {3, 4}}, 2},
+        Block{"headerless_csv_file", "1,2\r\n3,4\r\n", &spanish, true, kReads, 2, {{1, 2}, {3, 4}}, 2},
+        Block{"es_spreadsheet_csv", "t,f(t)\r\n15,\"16,1\"\r\n16,\"17,25\"\r\n", &spanish, true, kReads, 2,
+              {{15, 16.1}, {16, 17.25}}},
+        Block{"bom_quoted_header", "\xEF\xBB\xBF\"t\",\"f(t)\"\n1,\"2,5\"\n", &spanish, true, kReads, 2, {{1, 2.5}}},
+        Block{"trailing_empty_fields", "1,2,\r\n3,4,\r\n", &spanish, true, kReads, 2, {{1, 2}, {3, 4}}},
+        Block{"quoted_semicolon_header", "\"t; s\",\"y\"\n1,2\n", &english, true, kReads, 2, {{1, 2}}},
+        Block{"quoted_commas_blank_runs", "\"t, s\"  \"y, V\"\n1,5  2,5\n", &spanish, true, kReads, 2, {{1.5, 2.5}}},
         Block{"quoted_semicolon", " \"1,5\" ;\"-2\"", &spanish, true, kReads, 2, {{1.5, -2}}},
         Block{"doubled_quote", "\"1\"\"5\";2", &spanish, true, 1},
         Block{"stray_quote", "1;2\n3\";4\n", &spanish, true, 2},
@@ -65,25 +75,36 @@ INSTANTIATE_TEST_SUITE_P(
         Block{"fewer_fields", "1;2\n3\n", &spanish, true, 2},
         Block{"more_fields", "1;2\n3;4;5\n", &spanish, true, 2},
         Block{"empty_field", "1;\n", &spanish, true, 1},
+        Block{"mark_per_block", "1,5;2\n2.5;3\n", &spanish, true, 2},
         Block{"grouping", "1;2\n1.234,5;2\n", &spanish, true, 2},
         Block{"line_after_blanks", "t;y\n\n1;2\r\nx;3\n", &spanish, true, 4},
-        Block{"too_long", std::string(kMaxTableTextBytes + 1, '1'), &spanish, false, 0}),
+        Block{"too_long", std::string(kMaxTextBytes + 1, '1'), &spanish, false, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TableText, WritersReadBack)
 {
     const Rows rows{{0.5, 1.25}, {-3, 1e-20}, {1e20, 1.0 / 3}};
     EXPECT_EQ(formatTableText(Rows{{0.5, 1.25}}, spanish), "0,5\t1,25\n");
+    EXPECT_EQ(formatTsv(Rows{{0.5, 1.25}}, english), "t\tf(t)\n0.5\t1.25\n");
     EXPECT_EQ(formatCsv(Rows{{0.5, 1.25}}, spanish), "t;f(t)\r\n0,5;1,25\r\n");
     EXPECT_EQ(formatCsv(Rows{{0.5, 1.25}}, english), "t,f(t)\r\n0.5,1.25\r\n");
     for (const NumberFormat* user : {&spanish, &english}) {
-        for (const std::string& text : {formatTableText(rows, *user), formatCsv(rows, *user)}) {
+        for (const std::string& text : {formatTableText(rows, *user), formatTsv(rows, *user), formatCsv(rows, *user)}) {
             const TableBlock block = readTableText(text, *user);
             ASSERT_EQ(block.rows.size(), rows.size()) << text;
             for (std::size_t k = 0; k < rows.size(); ++k)
                 EXPECT_TRUE(near12(block.rows[k][0], rows[k][0]) && near12(block.rows[k][1], rows[k][1])) << text;
         }
     }
+}
+
+TEST(TableText, FileFormatGoesByTheEnding)
+{
+    EXPECT_EQ(tableFormatFor("datos.txt"), TableFileFormat::DataFile);
+    EXPECT_EQ(tableFormatFor("/tmp/a.CsV"), TableFileFormat::Csv);
+    EXPECT_EQ(tableFormatFor("b.tsv"), TableFileFormat::Tabs);
+    EXPECT_EQ(tableFormatFor("c.tsv.bak"), TableFileFormat::DataFile);
+    EXPECT_EQ(tableFormatFor("csv"), TableFileFormat::DataFile);
 }
 
 } // namespace

@@ -50,12 +50,12 @@ int readCount(std::string_view line)
     }
 
     // A number too small for a double counts as zero, not as out of range.
-    return toInt16(toNumber(std::string_view(number).substr(0, mantissaEnd), NumberFormat{".", ""}));
+    return toInt16(toNumber(std::string_view(number).substr(0, mantissaEnd), kDecimalPeriod));
 }
 
 std::vector<DataRow> parseDataFile(std::string_view bytes)
 {
-    if (bytes.size() > kMaxDataFileBytes || bytes.find('\0') != std::string_view::npos)
+    if (bytes.size() > kMaxTextBytes || bytes.find('\0') != std::string_view::npos)
         throw DataFileError(DataFileFault::NotText);
 
     if (bytes.empty())

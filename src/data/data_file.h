@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/text_lines.h"
+
 #include <cstddef>
 #include <stdexcept>
 #include <string>
@@ -9,7 +11,7 @@
 namespace ajuste {
 
 inline constexpr int kRows = 20; // of the data table
-inline constexpr std::size_t kMaxDataFileBytes = 1 << 20;
+inline constexpr std::size_t kMaxDataFileBytes = kMaxTextBytes;
 
 // The texts of one table row, exactly as the cells hold them.
 struct DataRow {

@@ -9,7 +9,12 @@ namespace ajuste {
 struct NumberFormat {
     std::string decimal = ",";
     std::string group = ".";
+
+    bool decimalComma() const { return decimal == ","; }
 };
+
+// Decimal periods and no grouping, whatever the user's locale.
+inline const NumberFormat kDecimalPeriod{".", ""};
 
 // Text to number: blanks around allowed, the locale's decimal separator,
 // its grouping character skipped in the integer part ("1.5" is fifteen in

@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 const NumberFormat kDecimalComma{",", ""};
-const NumberFormat kDecimalPeriod{".", ""};
 
 // A non-blank line split into fields, with its 1-based number in the text.
 struct Line {
@@ -25,12 +24,14 @@ bool isDigit(std::string_view text, std::size_t k)
     return k < text.size() && std::isdigit(static_cast<unsigned char>(text[k]));
 }
 
-// The non-blank lines, each with its 1-based number.
-std::vector<std::pair<int, std::string_view>> nonBlankLines(std::string_view text)
+// A line of the text with its 1-based number.
+using NumberedLine = std::pair<int, std::string_view>;
+
+std::vector<NumberedLine> nonBlankLines(std::string_view text)
 {
     if (text.starts_with(kByteOrderMark))
         text.remove_prefix(kByteOrderMark.size());
-    std::vector<std::pair<int, std::string_view>> lines;
+    std::vector<NumberedLine> lines;
     for (int number = 1; !text.empty(); ++number) {
         const std::string_view line = nextLine(text);
         if (!trimmed(line).empty())
@@ -53,16 +54,55 @@ bool hasDecimalPeriod(std::string_view text)
     return false;
 }
 
-// ' ' stands for runs of blanks.
-char separatorOf(std::string_view text, const NumberFormat& user)
+// The lines with every quoted stretch emptied, each ended by LF: what may
+// separate fields. A quote does not run past its line.
+std::string outsideQuotes(const std::vector<NumberedLine>& lines)
 {
-    if (text.find('\t') != std::string_view::npos)
+    std::string outside;
+    for (const auto& [number, line] : lines) {
+        bool quoted = false;
+        for (char ch : line) {
+            if (ch == '"')
+                quoted = !quoted;
+            if (ch == '"' || !quoted)
+                outside += ch;
+        }
+        outside += '\n';
+    }
+    return outside;
+}
+
+// A comma with no digit after it is no decimal comma: t,f(t), 1,2, and
+// 15,"16,1" (its quoted stretch emptied) are comma-separated.
+bool hasSeparatingComma(std::string_view text)
+{
+    for (auto k = text.find(','); k != std::string_view::npos; k = text.find(',', k + 1))
+        if (!isDigit(text, k + 1))
+            return true;
+    return false;
+}
+
+bool hasFieldsApartByBlanks(std::string_view text)
+{
+    while (!text.empty())
+        if (trimmed(nextLine(text)).find_first_of(" \t") != std::string_view::npos)
+            return true;
+    return false;
+}
+
+// ' ' stands for runs of blanks: the separator of a block that reads as the
+// user's decimal commas.
+char separatorOf(const std::vector<NumberedLine>& lines, std::string_view text, const NumberFormat& user,
+                 int columns)
+{
+    const std::string outside = outsideQuotes(lines);
+    if (outside.find('\t') != std::string::npos)
         return '\t';
-    if (text.find(';') != std::string_view::npos)
+    if (outside.find(';') != std::string::npos)
         return ';';
-    if (user.decimal != "," || hasDecimalPeriod(text))
-        return ',';
-    return ' ';
+    const bool decimalCommas = user.decimalComma() && !hasDecimalPeriod(text) && !hasSeparatingComma(outside) &&
+                               (columns < 2 || hasFieldsApartByBlanks(outside));
+    return decimalCommas ? ' ' : ',';
 }
 
 // Where the field at the start of `rest` ends: at the separator outside
@@ -122,11 +162,12 @@ bool readsAsNumber(std::string_view field)
 
 // The lines that hold data, split into fields: a first line without any
 // number is a header.
-std::vector<Line> dataLines(std::string_view text, const NumberFormat& user)
+std::vector<Line> dataLines(std::string_view text, const NumberFormat& user, int columns)
 {
-    const char separator = separatorOf(text, user);
+    const std::vector<NumberedLine> textLines = nonBlankLines(text);
+    const char separator = separatorOf(textLines, text, user, columns);
     std::vector<Line> lines;
-    for (const auto& [number, line] : nonBlankLines(text))
+    for (const auto& [number, line] : textLines)
         lines.push_back({number, fieldsOf(line, separator)});
     if (!lines.empty() && std::none_of(lines[0].fields.begin(), lines[0].fields.end(), readsAsNumber))
         lines.erase(lines.begin());
@@ -164,6 +205,16 @@ std::string formatRows(std::span<const std::array<double, 2>> rows, const Number
     return text;
 }
 
+// The last four characters, ASCII letters in lower case: ".csv" of "a.CSV".
+std::string lowerEnding(std::string_view name)
+{
+    std::string ending(name.substr(name.size() - std::min<std::size_t>(name.size(), 4)));
+    for (char& ch : ending)
+        if (ch >= 'A' && ch <= 'Z')
+            ch = static_cast<char>(ch - 'A' + 'a');
+    return ending;
+}
+
 } // namespace
 
 bool isTableText(std::string_view text)
@@ -173,9 +224,14 @@ bool isTableText(std::string_view text)
 
 TableBlock readTableText(std::string_view text, const NumberFormat& user)
 {
-    if (text.size() > kMaxTableTextBytes)
+    return readTableText(text, user, 1);
+}
+
+TableBlock readTableText(std::string_view text, const NumberFormat& user, int columns)
+{
+    if (text.size() > kMaxTextBytes)
         throw TableTextError(TableTextFault::TooLong, 0);
-    const std::vector<Line> lines = dataLines(text, user);
+    const std::vector<Line> lines = dataLines(text, user, columns);
     if (lines.empty())
         return {};
     const std::size_t fieldCount = lines[0].fields.size();
@@ -195,12 +251,25 @@ std::string formatTableText(std::span<const std::array<double, 2>> rows, const N
     return formatRows(rows, user, "\t", "\n");
 }
 
+std::string formatTsv(std::span<const std::array<double, 2>> rows, const NumberFormat& user)
+{
+    return "t\tf(t)\n" + formatTableText(rows, user);
+}
+
 std::string formatCsv(std::span<const std::array<double, 2>> rows, const NumberFormat& user)
 {
-    const bool comma = user.decimal == ",";
+    const bool comma = user.decimalComma();
     const std::string_view separator = comma ? ";" : ",";
     return "t" + std::string(separator) + "f(t)\r\n" +
            formatRows(rows, comma ? kDecimalComma : kDecimalPeriod, separator, "\r\n");
+}
+
+TableFileFormat tableFormatFor(std::string_view fileName)
+{
+    const std::string ending = lowerEnding(fileName);
+    return ending == ".csv"   ? TableFileFormat::Csv
+           : ending == ".tsv" ? TableFileFormat::Tabs
+                              : TableFileFormat::DataFile;
 }
 
 } // namespace ajuste

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace ajuste {
+
+// The most a data file, a table file or a pasted block may hold.
+inline constexpr std::size_t kMaxTextBytes = 1 << 20;
 
 // Lines and blanks as the data texts have them: lines end in CR LF, CR or
 // LF; blanks are spaces and tabs.
