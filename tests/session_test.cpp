@@ -264,7 +264,7 @@ std::string Session::replaceFile(const QString& name)
         return path.toStdString() + " damaged";
     }
     case 2:
-        writeFile(path, " 2 \r\n1\r\n2\r\n" + QByteArray(kMaxDataFileBytes, '7'));
+        writeFile(path, " 2 \r\n1\r\n2\r\n" + QByteArray(kMaxTextBytes, '7'));
         return path.toStdString() + " huge";
     case 3: QDir().mkdir(name); return path.toStdString() + " a folder";
     case 4: mkfifo(path, 0644); return path.toStdString() + " a pipe";

@@ -11,7 +11,6 @@
 namespace ajuste {
 
 inline constexpr int kRows = 20; // of the data table
-inline constexpr std::size_t kMaxDataFileBytes = kMaxTextBytes;
 
 // The texts of one table row, exactly as the cells hold them.
 struct DataRow {

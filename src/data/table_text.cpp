@@ -222,11 +222,6 @@ bool isTableText(std::string_view text)
     return hasTabOrSemicolon(text) || nonBlankLines(text).size() > 1;
 }
 
-TableBlock readTableText(std::string_view text, const NumberFormat& user)
-{
-    return readTableText(text, user, 1);
-}
-
 TableBlock readTableText(std::string_view text, const NumberFormat& user, int columns)
 {
     if (text.size() > kMaxTextBytes)

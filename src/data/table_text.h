@@ -44,10 +44,7 @@ bool isTableText(std::string_view text);
 // a header. Decimal mark, for the whole block: the comma when a field holds
 // one, else the period; never digit grouping. Every line has as many fields
 // as the first; columns past the second are ignored. Throws TableTextError.
-TableBlock readTableText(std::string_view text, const NumberFormat& user, int columns);
-
-// As pasted: one column wanted.
-TableBlock readTableText(std::string_view text, const NumberFormat& user);
+TableBlock readTableText(std::string_view text, const NumberFormat& user, int columns = 1);
 
 // Tab-separated rows, numbers as the table shows them, no header.
 std::string formatTableText(std::span<const std::array<double, 2>> rows, const NumberFormat& user);

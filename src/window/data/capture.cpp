@@ -49,7 +49,7 @@ int Form1::readRows(const RowReader& take) const
 // so "1.5" would read as fifteen: warn, then let the key through.
 void Form1::warnAboutPeriod(int code)
 {
-    if (code == '.' && numbers_.decimal == ",")
+    if (code == '.' && numbers_.decimalComma())
         dialogs_.say(texts::kUseComma);
 }
 

@@ -11,14 +11,9 @@ namespace ajuste {
 
 namespace {
 
-enum class TableFormat { DataFile, Csv, Tabs };
-
-// The format goes by the name: anything but .csv and .tsv is a data file
-// like datos.txt.
-TableFormat formatOf(const QString& path)
+TableFileFormat formatOf(const QString& path)
 {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return suffix == "csv" ? TableFormat::Csv : suffix == "tsv" ? TableFormat::Tabs : TableFormat::DataFile;
+    return tableFormatFor(path.toStdString());
 }
 
 QString shownName(const QString& path)
@@ -43,7 +38,7 @@ std::optional<QByteArray> readWhole(const QString& path, const Dialogs& dialogs)
     // Opening a named pipe would wait for a writer, and the window with it.
     const bool plainFile = QFileInfo(file).isFile();
     const QByteArray bytes =
-        plainFile && file.open(QIODevice::ReadOnly) ? file.read(kMaxDataFileBytes + 1) : QByteArray();
+        plainFile && file.open(QIODevice::ReadOnly) ? file.read(kMaxTextBytes + 1) : QByteArray();
     if (!plainFile || file.error() != QFileDevice::NoError) {
         dialogs.say(QString(texts::kCannotRead).arg(shownName(path)));
         return std::nullopt;
@@ -95,7 +90,7 @@ bool writeWhole(const QString& path, const std::string& bytes)
 
 std::string formatted(const QString& path, const std::vector<RowTexts>& texts, const NumberFormat& user)
 {
-    if (formatOf(path) == TableFormat::DataFile) {
+    if (formatOf(path) == TableFileFormat::DataFile) {
         std::vector<DataRow> rows;
         for (const auto& [t, y] : texts)
             rows.push_back({t.toStdString(), y.toStdString()});
@@ -104,7 +99,7 @@ std::string formatted(const QString& path, const std::vector<RowTexts>& texts, c
     std::vector<std::array<double, 2>> rows;
     for (const auto& [t, y] : texts)
         rows.push_back({toNumber(t.toStdString(), user), toNumber(y.toStdString(), user)});
-    return formatOf(path) == TableFormat::Csv ? formatCsv(rows, user) : "t\tf(t)\n" + formatTableText(rows, user);
+    return formatOf(path) == TableFileFormat::Csv ? formatCsv(rows, user) : formatTsv(rows, user);
 }
 
 } // namespace
@@ -115,7 +110,7 @@ std::optional<std::vector<RowTexts>> readTableFile(const QString& path, const Nu
     if (!bytes)
         return std::nullopt;
     const std::string_view view(bytes->constData(), std::size_t(bytes->size()));
-    return formatOf(path) == TableFormat::DataFile ? dataFileRows(view, shownName(path), dialogs)
+    return formatOf(path) == TableFileFormat::DataFile ? dataFileRows(view, shownName(path), dialogs)
                                                    : csvRows(view, shownName(path), user, dialogs);
 }
 
@@ -132,7 +127,7 @@ std::optional<TableBlock> readTable(std::string_view text, const QString& source
 {
     TableBlock block;
     try {
-        block = readTableText(text, user);
+        block = readTableText(text, user, columnsWanted);
     } catch (const TableTextError& error) {
         switch (error.fault) {
         case TableTextFault::TooLong: dialogs.say(texts::kTooLong); break;
