@@ -1,58 +1,29 @@
-// A plain Qt Widgets window as large as the program's, with as many controls
-// of each kind and as many of them shown at start, ending at its first paint.
+// A plain Qt Widgets window with stand-ins of the program's controls, ending
+// at its first paint.
+//   bare_probe DESCRIPTION   (as program_probe --describe writes it)
 #include "first_paint.h"
+#include "stand_ins.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
+#include <QWidget>
 
-#include <cmath>
-
-namespace {
-
-struct Controls {
-    QWidget* (*make)(QWidget* parent);
-    int count, shown;
-};
-
-const Controls kControls[] = {
-    {[](QWidget* p) -> QWidget* { return new QLineEdit(p); }, 46, 40},
-    {[](QWidget* p) -> QWidget* { return new QLabel("f(t)", p); }, 22, 3},
-    {[](QWidget* p) -> QWidget* { return new QPushButton("Recuperar", p); }, 6, 3},
-    {[](QWidget* p) -> QWidget* { return new QCheckBox(p); }, 3, 0},
-    {[](QWidget* p) -> QWidget* { return new QScrollBar(Qt::Horizontal, p); }, 3, 0},
-};
-
-// The shown controls fill a grid; the hidden ones wait in a corner.
-void buildControls(QWidget& window)
-{
-    int placed = 0;
-    for (const Controls& kind : kControls) {
-        for (int i = 0; i < kind.count; ++i) {
-            QWidget* w = kind.make(&window);
-            if (i < kind.shown) {
-                w->setGeometry(10 + placed % 4 * 170, 10 + placed / 4 * 30, 160, 25);
-                ++placed;
-            } else {
-                w->setGeometry(0, 0, 160, 25);
-                w->hide();
-            }
-        }
-    }
-}
-
-} // namespace
+#include <cstdio>
+#include <exception>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fputs("usage: bare_probe DESCRIPTION (as program_probe --describe writes it)\n", stderr);
+        return 2;
+    }
     QWidget window;
-    const double pixelsPerTwip = window.logicalDpiX() / 1440.0;
-    window.resize(std::lround(10860 * pixelsPerTwip), std::lround(10365 * pixelsPerTwip));
-    buildControls(window);
+    try {
+        buildStandIns(window, argv[1]);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "bare_probe: %s\n", e.what());
+        return 2;
+    }
     reportFirstPaint(window);
     window.show();
     return app.exec();

@@ -10,7 +10,8 @@ namespace {
 
 class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(QWidget& window) : QObject(&window), window_(window)
+    FirstPaint(QWidget& window, QByteArray (*report)(const QWidget&))
+        : QObject(&window), window_(window), report_(report)
     {
         window.installEventFilter(this);
     }
@@ -29,22 +30,28 @@ public:
 private:
     void report() const
     {
-        const auto widgets = window_.findChildren<QWidget*>();
-        long long shown = 0;
-        for (const QWidget* w : widgets)
-            shown += w->isVisible();
-        std::printf("%lld %lld\n", static_cast<long long>(widgets.size()), shown);
+        std::puts(report_(window_).constData());
         std::fflush(stdout);
         std::_Exit(0);
     }
 
     QWidget& window_;
+    QByteArray (*report_)(const QWidget&);
     bool painted_ = false;
 };
 
 } // namespace
 
-void reportFirstPaint(QWidget& window)
+QByteArray countControls(const QWidget& window)
 {
-    new FirstPaint(window);
+    const auto widgets = window.findChildren<QWidget*>();
+    long long shown = 0;
+    for (const QWidget* w : widgets)
+        shown += w->isVisible();
+    return QByteArray::number(widgets.size()) + ' ' + QByteArray::number(shown);
+}
+
+void reportFirstPaint(QWidget& window, QByteArray (*report)(const QWidget&))
+{
+    new FirstPaint(window, report);
 }

@@ -1,6 +1,6 @@
 // Times the program from its start to its first painted window and reads its
-// peak resident memory, next to a bare Qt Widgets window with as many
-// controls, run in turns; prints the medians and their ratios.
+// peak resident memory, next to a bare Qt Widgets window with stand-ins of the
+// program's controls, run in turns; prints the medians and their ratios.
 //   startup_bench [runs]     (QT_QPA_PLATFORM chooses the platform)
 #include <spawn.h>
 #include <sys/resource.h>
@@ -30,8 +30,9 @@ struct Sample {
 
 // Wall time from the spawn to the probe's line on its stdout; peak resident
 // memory from its rusage once it has ended.
-Sample run(const char* probe)
+Sample run(std::vector<std::string> command)
 {
+    const char* probe = command.front().c_str();
     int out[2];
     if (pipe(out) != 0)
         throw std::runtime_error("pipe");
@@ -40,11 +41,14 @@ Sample run(const char* probe)
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
     posix_spawn_file_actions_addclose(&actions, out[1]);
-    char* argv[] = {const_cast<char*>(probe), nullptr};
+    std::vector<char*> argv;
+    for (std::string& word : command)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
 
     const auto start = std::chrono::steady_clock::now();
     pid_t pid;
-    const int spawned = posix_spawn(&pid, probe, &actions, nullptr, argv, environ);
+    const int spawned = posix_spawn(&pid, probe, &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     if (spawned != 0)
@@ -117,17 +121,18 @@ int main(int argc, char* argv[])
         return 2;
     }
     try {
-        // One pair first, unmeasured, so that both find the caches warm.
-        run(PROGRAM_PROBE);
-        run(BARE_PROBE);
+        // One pair first, unmeasured, so that both find the caches warm: the
+        // program describing its controls, then the bare window building them.
+        const std::vector<std::string> bareProbe{BARE_PROBE, run({PROGRAM_PROBE, "--describe"}).line};
+        run(bareProbe);
         std::vector<Sample> program, bare;
         for (int i = 0; i < runs; ++i) {
-            program.push_back(run(PROGRAM_PROBE));
-            bare.push_back(run(BARE_PROBE));
+            program.push_back(run({PROGRAM_PROBE}));
+            bare.push_back(run(bareProbe));
         }
         if (program.front().line != bare.front().line)
-            throw std::runtime_error("the windows differ in controls: program " + program.front().line +
-                                     ", bare " + bare.front().line + " (widgets, shown)");
+            throw std::runtime_error("the bare window did not rebuild the program's controls: program " +
+                                     program.front().line + ", bare " + bare.front().line + " (widgets, shown)");
         printMedians(runs, program, bare);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "startup_bench: %s\n", e.what());
