@@ -14,9 +14,6 @@ namespace ajuste {
 
 namespace {
 
-inline constexpr int kTableTop = 720;
-inline constexpr int kRowPitch = 480;
-
 int rowHeight(const Column& column, int row)
 {
     return row == column.tallRow ? column.tallHeight : column.height;

@@ -38,7 +38,11 @@ struct Control {
     Content content = {};
 };
 
-// One column of the data table, whose row i stands at 720 + 480·i.
+// Row i of the data table stands at kTableTop + kRowPitch·i.
+inline constexpr int kTableTop = 720;
+inline constexpr int kRowPitch = 480;
+
+// One column of the data table.
 struct Column {
     const char* name;
     int left, width;

@@ -14,7 +14,7 @@ void Form1::buildControls(double pixelsPerTwip)
     ControlBuilder b(this, pixelsPerTwip, views_);
     using G = Group;
 
-    fit_.graf = b.graph({"graf", G::Graph, 600, 240, 4800, 4000, {.spoken = "Gráfica de los datos y de la curva"}});
+    fit_.graf = b.graph({"graf", G::Graph, 600, 240, kGraphWidth, kGraphHeight, {.spoken = "Gráfica de los datos y de la curva"}});
     b.picture({"funcion", G::Always, 6120, 120, 1935, 1095,
                {.spoken = "Función f(t) = a·exp(c·(t − t0))", .picture = functionPicture}});
     b.label({"Para", G::ParameterPictures, 5760, 2040, 1335, 255, {.text = "Coeficientes", .points = 12}});
