@@ -4,7 +4,9 @@
 #include "window/graph/scroll_bar.h"
 #include "window/texts.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QTest>
 
 #include <cmath>
@@ -38,6 +40,39 @@ TEST_F(BestFit, MenuEntryFillsBoxesBarsReadOutsAndResults)
     find<ScrollBar>("LSCR")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_TRUE(results->shownText().contains(texts::kStale));
     EXPECT_TRUE(messages.empty());
+}
+
+class BestFitOf : public WindowTest {};
+
+// Three points near 4·2,5^t: the fit has a degree of freedom left, and its
+// uncertainties are copied with the values; its gradient is not quite 0,
+// so a step leaves the optimum.
+TEST_F(BestFitOf, ThreePointsCopiesTheUncertainties)
+{
+    typeWorkedExample();
+    fillRow(2, "2", "25,5");
+    enterGraphView();
+    QTest::keyClick(find("graf"), Qt::Key_M, Qt::ControlModifier);
+    useMenu(find("graf"), texts::kCopyResults);
+    const QString copied = QApplication::clipboard()->text();
+    for (const char* name : {"a", "c"})
+        EXPECT_TRUE(copied.contains(QString(texts::kStandardError).arg(name) + '\t')) << name;
+
+    useMenu(find("graf"), texts::kResults);
+    EXPECT_FALSE(form->findChild<ResultsWindow*>()->shownText().contains(texts::kStale));
+    click("paso");
+    EXPECT_TRUE(form->findChild<ResultsWindow*>()->shownText().contains(texts::kStale));
+}
+
+// a = 40 lies beyond LSCR's 20: the values are said and nothing moves.
+TEST_F(BestFitOf, OptimumBeyondTheBarsIsRefused)
+{
+    fillRow(0, "0", "40");
+    fillRow(1, "1", "100");
+    enterGraphView();
+    QTest::keyClick(find("graf"), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_TRUE(messageTexts().startsWith("El óptimo (a = 40, c = 0,916290731874")) << messageTexts().toStdString();
+    EXPECT_EQ(textOf("Lval"), "5");
 }
 
 TEST_F(BestFit, EveryParameterFixedLeavesNothingToFit)

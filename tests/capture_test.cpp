@@ -49,6 +49,15 @@ TEST_F(Capture, FullTableTakesTwentyRowsAndLeavesElementTwenty)
     EXPECT_EQ(state().tdatos[20], 0.0);
 }
 
+// The first capture shows 0,1; the second reads that, so the point fitted
+// is the one the cell shows.
+TEST_F(Capture, GraficaCapturesTwiceSoThePointIsTheShownOne)
+{
+    fillRow(0, "0,1000000000000001", "1");
+    enterGraphView();
+    EXPECT_EQ(state().tdatos[0], 0.1);
+}
+
 TEST_F(Capture, EmptyRowEndsTheDataAndLaterRowsStayAsTyped)
 {
     for (int row = 0; row < 3; ++row)

@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include "window/graph/figure.h"
 #include "window/graph/graph_widget.h"
 
 #include <QApplication>
@@ -7,12 +8,15 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QMenu>
+#include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTest>
 #include <QXmlStreamReader>
 
 #include <algorithm>
+
+using namespace ajuste;
 
 namespace {
 
@@ -79,6 +83,24 @@ TEST_F(GraphMenu, CopiesTheFigureAtTwiceTheScreensPixelsAndTheResults)
     pick("Copiar resultados");
     const QString errors = "Error cuadrático\t" + textOf("label9") + "\nError normalizado (%)\t" + textOf("label10");
     EXPECT_EQ(QApplication::clipboard()->text(), "Puntos\t2\na\t5\nc\t1\nt0\t0\n" + errors);
+}
+
+// On a page of any shape the figure keeps its aspect: the graph's green
+// stays 4800 by 4000 twips.
+TEST_F(GraphMenu, FigureFitsPagesOfAnyShape)
+{
+    const Figure figure{.graph = *find<Graph>("graf"), .graphPlace = find("graf")->geometry(), .font = form->font()};
+    for (const QSize page : {QSize(3000, 200), QSize(200, 3000)}) {
+        QImage image(page, QImage::Format_RGB32);
+        QPainter painter(&image);
+        paintFigure(painter, image.rect(), figure);
+        QRect green;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (image.pixelColor(x, y) == kGreen)
+                    green |= QRect(x, y, 1, 1);
+        EXPECT_NEAR(double(green.width()) / green.height(), 1.2, 0.1) << page.width();
+    }
 }
 
 TEST_F(GraphMenu, SavesByTheSuffixOrAsPngAndPrintsOnOnePageFromTheGraphViewOnly)

@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include "near.h"
+#include "window/data/table_files.h"
 #include "worked_example.h"
 
 #include <QApplication>
@@ -81,12 +82,40 @@ INSTANTIATE_TEST_SUITE_P(
               "Se tomaron 2 filas; no se tomó la última."}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Pasted, then opened: only the opened ones are captured.
 TEST_F(TableMenu, TwentyFiveRowsFillTheTableAndSayFiveWereLeft)
 {
-    pasteWithKeys(xv(0), rows(25));
-    EXPECT_EQ(xv(19)->text(), "19");
-    EXPECT_EQ(yv(19)->text(), "19,5");
-    EXPECT_EQ(messageTexts(), "Se tomaron 20 filas; no se tomaron las últimas 5 filas.");
+    writeFile("filas.tsv", rows(25).toUtf8());
+    form->dialogs().fileToOpen = [](const QString&) { return QString("filas.tsv"); };
+    for (int captured : {0, 20}) {
+        messages.clear();
+        if (captured == 0)
+            pasteWithKeys(xv(0), rows(25));
+        else
+            QTest::keyClick(xv(0), Qt::Key_O, Qt::ControlModifier);
+        EXPECT_EQ(xv(19)->text(), "19");
+        EXPECT_EQ(yv(19)->text(), "19,5");
+        EXPECT_EQ(state().npuntos, captured);
+        EXPECT_EQ(messageTexts(), "Se tomaron 20 filas; no se tomaron las últimas 5 filas.");
+    }
+}
+
+// Once another cell is typed in, the paste is no longer the last change.
+TEST_F(TableMenu, TypingAfterAPasteLeavesItInPlace)
+{
+    pasteWithKeys(xv(2), "1\t2\n3\t4\n");
+    typeInto(yv(10), "7");
+    QTest::keyClick(yv(10), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(tableTexts().mid(4, 4), QStringList({"1", "2", "3", "4"}));
+}
+
+TEST_F(TableMenu, FileNamedOnTheCommandLineOpens)
+{
+    writeFile("medidas.csv", "t,y\n1.5,2\n");
+    openFromCommandLine(*form, {"ajuste-curvas-exponenciales"});
+    EXPECT_EQ(xv(0)->text(), "9");
+    openFromCommandLine(*form, {"ajuste-curvas-exponenciales", "medidas.csv"});
+    EXPECT_EQ(tableTexts().mid(0, 3), QStringList({"1,5", "2", ""}));
 }
 
 TEST_F(TableMenu, MenuSpeaksSpanishAndCopiesTheFilledRows)
