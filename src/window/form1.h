@@ -4,7 +4,7 @@
 #include "data/number_text.h"
 #include "fitting/evaluation.h"
 #include "fitting/least_squares.h"
-#include "graph/parameter_scale.h"
+#include "fitting/parameter_scale.h"
 #include "graph/plot.h"
 
 #include <QWidget>

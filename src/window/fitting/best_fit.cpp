@@ -9,17 +9,6 @@
 
 namespace ajuste {
 
-namespace {
-
-struct Named {
-    const char* name;
-    ParameterIndex index;
-    double Params::*value;
-};
-inline constexpr Named kParameters[] = {{"a", kA, &Params::a}, {"c", kC, &Params::c}, {"t0", kT0, &Params::t0}};
-
-} // namespace
-
 // The least-squares optimum from the current parameters over the free
 // ones, written into the boxes and bars and evaluated there; or, when there
 // is none the bars can show, a message and nothing changed.
@@ -51,7 +40,7 @@ bool Form1::withinBars(const Params& p) const
 {
     for (const ParamRow* row : parameterRows()) {
         try {
-            const int position = toInt16(row->scale->toPosition(p.*row->scale->parameter));
+            const int position = toInt16(row->scale->toPosition(p[row->scale->parameter]));
             if (position < row->scale->minimum || position > row->scale->maximum)
                 return false;
         } catch (const NumericError&) {
@@ -78,18 +67,18 @@ std::vector<std::pair<QString, QString>> Form1::fitResultRows() const
     const FitResult& fit = lastFit_->result;
     std::vector<std::pair<QString, QString>> rows;
     bool uncertain = false;
-    for (const Named& parameter : kParameters) {
-        const double value = fit.params.*parameter.value;
-        if (!fit.fitted[parameter.index]) {
-            const bool origin = fit.t0HeldAsOrigin && parameter.index == kT0;
-            rows.push_back({parameter.name, QString(origin ? texts::kOriginValue : texts::kFixedValue).arg(text(value))});
+    for (const Parameter parameter : kParameters) {
+        const double value = fit.params[parameter];
+        if (!fit.fitted[parameter]) {
+            const bool origin = fit.t0HeldAsOrigin && parameter == Parameter::t0;
+            rows.push_back({name(parameter), QString(origin ? texts::kOriginValue : texts::kFixedValue).arg(text(value))});
             continue;
         }
-        rows.push_back({parameter.name, text(roundedTo(value, 7))});
-        if (const std::optional<Uncertainty>& u = fit.uncertainty[parameter.index]) {
+        rows.push_back({name(parameter), text(roundedTo(value, 7))});
+        if (const std::optional<Uncertainty>& u = fit.uncertainty[parameter]) {
             uncertain = true;
-            rows.push_back({QString(texts::kStandardError).arg(parameter.name), text(roundedTo(u->standardError, 3))});
-            rows.push_back({QString(texts::kInterval).arg(parameter.name),
+            rows.push_back({QString(texts::kStandardError).arg(name(parameter)), text(roundedTo(u->standardError, 3))});
+            rows.push_back({QString(texts::kInterval).arg(name(parameter)),
                             QString(texts::kIntervalValue)
                                 .arg(text(roundedTo(value - u->halfWidth95, 7)), text(roundedTo(value + u->halfWidth95, 7)))});
         }

@@ -8,7 +8,7 @@ namespace ajuste {
 // position of a value is rounded by the caller (toInt16) and is an error
 // outside the bar's range.
 struct ParameterScale {
-    double Params::*parameter;
+    Parameter parameter;
     int minimum, maximum; // the bar's positions
     double (*fromPosition)(int position);
     double (*toPosition)(double value); // checked, before rounding
