@@ -210,12 +210,11 @@ std::optional<double> rSquared(std::span<const double> y, double sse)
     return checked(1.0 - checked(sse / spread));
 }
 
-void addUncertainties(FitResult& fit, const Problem& problem)
+void addUncertainties(FitResult& fit, const Problem& problem, double variance)
 {
     const std::optional<std::vector<double>> diagonal = inverseNormalDiagonal(problem, fit.params);
     if (!diagonal)
         return;
-    const double variance = checked(fit.sse / fit.dof);
     const double quantile = checked(gsl_cdf_tdist_Pinv(0.975, fit.dof));
     for (std::size_t k = 0; k < problem.columns.size(); ++k) {
         const double se = checked(std::sqrt(checked(variance * (*diagonal)[k])));
@@ -225,12 +224,19 @@ void addUncertainties(FitResult& fit, const Problem& problem)
 
 void addStatistics(FitResult& fit, const Problem& problem)
 {
-    fit.sse = sumOfSquares(problem, fit.params);
-    fit.rSquared = rSquared(problem.y, fit.sse);
+    const double sse = sumOfSquares(problem, fit.params);
+    fit.rSquared = rSquared(problem.y, sse);
     if (fit.dof == 0)
         return;
-    fit.s = checked(std::sqrt(checked(fit.sse / fit.dof)));
-    addUncertainties(fit, problem);
+    const double variance = checked(sse / fit.dof);
+    fit.s = checked(std::sqrt(variance));
+    addUncertainties(fit, problem, variance);
+}
+
+// The solver needs a finite sum of squares where it starts.
+void requireFiniteStart(const Problem& problem)
+{
+    sumOfSquares(problem, problem.start);
 }
 
 } // namespace
@@ -244,9 +250,9 @@ FitResult bestFit(const Params& start, const Fixed& fixed,
     result.fitted = {!fixed.a, !fixed.c, !fixed.t0 && fixed.a};
     Problem problem(start, result.fitted, t, y);
     result.n = static_cast<int>(t.size());
-    result.p = static_cast<int>(problem.columns.size());
-    result.dof = result.n - result.p;
-    if (result.p == 0) {
+    result.fittedCount = static_cast<int>(problem.columns.size());
+    result.dof = result.n - result.fittedCount;
+    if (result.fittedCount == 0) {
         result.status = FitStatus::NothingToFit;
         return result;
     }
@@ -256,7 +262,7 @@ FitResult bestFit(const Params& start, const Fixed& fixed,
     }
     const ErrorHandlerOff handlerOff;
     try {
-        sumOfSquares(problem, start); // the solver needs a finite start
+        requireFiniteStart(problem);
         const std::optional<Params> optimum = solve(problem);
         if (!optimum)
             return result;

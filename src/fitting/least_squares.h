@@ -27,10 +27,9 @@ struct FitResult {
     // where it was as the origin of time and a was fitted.
     bool t0HeldAsOrigin = false;
     int n = 0;   // points
-    int p = 0;   // fitted parameters
-    int dof = 0; // n − p
+    int fittedCount = 0;
+    int dof = 0; // n − fittedCount
     // The rest only when converged.
-    double sse = 0.0;
     std::optional<double> s;        // sqrt(SSE/dof), when dof > 0
     std::optional<double> rSquared; // absent when every y is the same
     // For each fitted parameter when dof > 0 and the fitted parameters are

@@ -18,7 +18,7 @@ void Form1::MejorAjuste_Click()
     const FitResult fit = bestFit(state_.p, fixed, tPoints(), yPoints());
     switch (fit.status) {
     case FitStatus::NothingToFit: message(texts::kNothingToFit); return;
-    case FitStatus::TooFewPoints: message(QString(texts::kTooFewPoints).arg(fit.n).arg(fit.p)); return;
+    case FitStatus::TooFewPoints: message(QString(texts::kTooFewPoints).arg(fit.n).arg(fit.fittedCount)); return;
     case FitStatus::NotConverged: message(texts::kNoConvergence); return;
     case FitStatus::Converged: break;
     }
