@@ -2,7 +2,6 @@
 
 #include "fitting/model.h"
 
-#include <array>
 #include <vector>
 
 // Reference fits computed outside the program with SciPy 1.10 (Debian 12's
@@ -34,7 +33,7 @@ struct Fit {
     ajuste::Params start;
     ajuste::Fixed fixed;
     ajuste::Params optimum;
-    std::array<double, 3> se, half; // 0 for a parameter not fitted
+    ajuste::PerParameter<double> se, half; // 0 for a parameter not fitted
     int dof;
     double s, rSquared;
     bool t0Held; // "a" and "t" were both free, so "t" was left out

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace ajuste;
 
 namespace {
@@ -41,6 +43,22 @@ TEST(Model, NanExponentIsAnError)
 {
     // t − t0 overflows to inf and times c = 0 is NaN.
     EXPECT_THROW(f({1.0, 0.0, -1e308}, 1e308), NumericError);
+}
+
+// Each derivative against a central difference of f in its own parameter.
+TEST(Model, PartialsAgreeWithCentralDifferencesOfF)
+{
+    const double h = 1e-6;
+    for (const Params p : {Params{5, 1, 0}, Params{2.5, -0.7, 1.3}, Params{0.4, 0.3, -2}})
+        for (double t : {-1.5, 0.0, 2.0}) {
+            const PerParameter<double> d = partials(p, {}, t, growthFactor(p, t));
+            for (const Parameter k : kParameters) {
+                Params up = p, down = p;
+                up[k] += h;
+                down[k] -= h;
+                EXPECT_NEAR(d[k], (f(up, t) - f(down, t)) / (2 * h), 1e-8 * (1 + std::fabs(d[k])));
+            }
+        }
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "common/numeric_error.h"
 #include "data/data_file.h"
 #include "data/table_text.h"
-#include "graph/parameter_scale.h"
+#include "fitting/parameter_scale.h"
 #include "window/graph/scroll_bar.h"
 #include "window/texts.h"
 
@@ -477,7 +477,7 @@ void Session::expectSound(std::size_t messagesBefore)
     if (untaken && !untaken->hasFocus())
         untaken = nullptr;
     for (const ParamControls& row : kParams) {
-        const double value = state().p.*row.scale.parameter;
+        const double value = state().p[row.scale.parameter];
         if (find<QLineEdit>(row.box) != untaken) {
             EXPECT_EQ(textOf(row.box), numberText(value)) << row.box;
         }

@@ -13,7 +13,8 @@ namespace {
 // One point's values, computed straight through: an inf or NaN is carried
 // along, not raised. u = c·(t − t0) and e = exp(u) come from the caller.
 struct Terms {
-    double u, e, fv, residual, dC, dT;
+    double u, e, fv, residual;
+    PerParameter<double> partials;
     Sums next;
 };
 
@@ -25,9 +26,8 @@ Terms termsAt(const Sums& sums, const Params& p, const Fixed& fixed, double t, d
     k.fv = e * p.a;
     k.residual = k.fv - y;
     const double twice = 2.0 * k.residual;
-    k.dC = fixed.c ? 0.0 : ((t - p.t0) * p.a) * e;
-    k.dT = fixed.t0 ? 0.0 : (-p.a * p.c) * e;
-    k.next = {sums.derL + twice * (fixed.a ? 0.0 : e), sums.derC + twice * k.dC, sums.derT + twice * k.dT,
+    k.partials = partials(p, fixed, t, e);
+    k.next = {sums.derL + twice * k.partials.a, sums.derC + twice * k.partials.c, sums.derT + twice * k.partials.t0,
               sums.errorCuad + std::pow(k.residual, 2.0)};
     return k;
 }
@@ -42,9 +42,9 @@ void addPoint(Sums& sums, const Terms& k)
     checked(k.e);
     checked(k.fv);
     sums.derL = checked(k.next.derL);
-    checked(k.dC);
+    checked(k.partials.c);
     sums.derC = checked(k.next.derC);
-    checked(k.dT);
+    checked(k.partials.t0);
     sums.derT = checked(k.next.derT);
     checked(k.residual);
     sums.errorCuad = checked(k.next.errorCuad);

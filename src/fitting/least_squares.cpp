@@ -15,16 +15,7 @@
 
 namespace ajuste {
 
-std::array<double, 3> modelGradient(const Params& p, double t)
-{
-    const double dt = checked(t - p.t0);
-    const double e = checked(std::exp(checked(dt * p.c)));
-    return {e, checked(checked(dt * p.a) * e), checked(checked(-p.a * p.c) * e)};
-}
-
 namespace {
-
-constexpr double Params::*kMembers[] = {&Params::a, &Params::c, &Params::t0};
 
 // Tight enough that where the fit stops does not depend on where it started,
 // well beyond the digits shown.
@@ -60,17 +51,26 @@ private:
 };
 
 // The data and the parameters to fit: column k of the Jacobian belongs to
-// parameter columns[k], the others keep their start values.
+// parameter columns[k], the others are held at their start values.
 struct Problem {
     Params start;
-    std::vector<std::size_t> columns;
+    Fixed held;
+    std::vector<Parameter> columns;
     std::span<const double> t, y;
+
+    Problem(const Params& start, const PerParameter<bool>& fitted, std::span<const double> t, std::span<const double> y)
+        : start(start), held{!fitted.a, !fitted.c, !fitted.t0}, t(t), y(y)
+    {
+        for (Parameter parameter : kParameters)
+            if (fitted[parameter])
+                columns.push_back(parameter);
+    }
 
     Params at(const gsl_vector* x) const
     {
         Params p = start;
         for (std::size_t k = 0; k < columns.size(); ++k)
-            p.*kMembers[columns[k]] = gsl_vector_get(x, k);
+            p[columns[k]] = gsl_vector_get(x, k);
         return p;
     }
 };
@@ -91,9 +91,9 @@ double sumOfSquares(const Problem& problem, const Params& p)
 void fillJacobian(const Problem& problem, const Params& p, gsl_matrix* jacobian)
 {
     for (std::size_t i = 0; i < problem.t.size(); ++i) {
-        const std::array<double, 3> gradient = modelGradient(p, problem.t[i]);
+        const PerParameter<double> d = partials(p, problem.held, problem.t[i], growthFactor(p, problem.t[i]));
         for (std::size_t k = 0; k < problem.columns.size(); ++k)
-            gsl_matrix_set(jacobian, i, k, gradient[problem.columns[k]]);
+            gsl_matrix_set(jacobian, i, k, checked(d[problem.columns[k]]));
     }
 }
 
@@ -157,7 +157,7 @@ std::optional<Params> solve(Problem& problem)
     if (!w || !x)
         return std::nullopt;
     for (std::size_t k = 0; k < fdf.p; ++k)
-        gsl_vector_set(x.get(), k, problem.start.*kMembers[problem.columns[k]]);
+        gsl_vector_set(x.get(), k, problem.start[problem.columns[k]]);
     if (gsl_multifit_nlinear_init(x.get(), &fdf, w.get()) != GSL_SUCCESS || iterate(w.get()) != GSL_SUCCESS)
         return std::nullopt;
     return problem.at(gsl_multifit_nlinear_position(w.get()));
@@ -210,12 +210,11 @@ std::optional<double> rSquared(std::span<const double> y, double sse)
     return checked(1.0 - checked(sse / spread));
 }
 
-void addUncertainties(FitResult& fit, const Problem& problem)
+void addUncertainties(FitResult& fit, const Problem& problem, double variance)
 {
     const std::optional<std::vector<double>> diagonal = inverseNormalDiagonal(problem, fit.params);
     if (!diagonal)
         return;
-    const double variance = checked(fit.sse / fit.dof);
     const double quantile = checked(gsl_cdf_tdist_Pinv(0.975, fit.dof));
     for (std::size_t k = 0; k < problem.columns.size(); ++k) {
         const double se = checked(std::sqrt(checked(variance * (*diagonal)[k])));
@@ -225,12 +224,19 @@ void addUncertainties(FitResult& fit, const Problem& problem)
 
 void addStatistics(FitResult& fit, const Problem& problem)
 {
-    fit.sse = sumOfSquares(problem, fit.params);
-    fit.rSquared = rSquared(problem.y, fit.sse);
+    const double sse = sumOfSquares(problem, fit.params);
+    fit.rSquared = rSquared(problem.y, sse);
     if (fit.dof == 0)
         return;
-    fit.s = checked(std::sqrt(checked(fit.sse / fit.dof)));
-    addUncertainties(fit, problem);
+    const double variance = checked(sse / fit.dof);
+    fit.s = checked(std::sqrt(variance));
+    addUncertainties(fit, problem, variance);
+}
+
+// The solver needs a finite sum of squares where it starts.
+void requireFiniteStart(const Problem& problem)
+{
+    sumOfSquares(problem, problem.start);
 }
 
 } // namespace
@@ -242,14 +248,11 @@ FitResult bestFit(const Params& start, const Fixed& fixed,
     result.params = start;
     result.t0HeldAsOrigin = !fixed.a && !fixed.t0;
     result.fitted = {!fixed.a, !fixed.c, !fixed.t0 && fixed.a};
-    Problem problem{start, {}, t, y};
-    for (std::size_t k = 0; k < result.fitted.size(); ++k)
-        if (result.fitted[k])
-            problem.columns.push_back(k);
+    Problem problem(start, result.fitted, t, y);
     result.n = static_cast<int>(t.size());
-    result.p = static_cast<int>(problem.columns.size());
-    result.dof = result.n - result.p;
-    if (result.p == 0) {
+    result.fittedCount = static_cast<int>(problem.columns.size());
+    result.dof = result.n - result.fittedCount;
+    if (result.fittedCount == 0) {
         result.status = FitStatus::NothingToFit;
         return result;
     }
@@ -259,7 +262,7 @@ FitResult bestFit(const Params& start, const Fixed& fixed,
     }
     const ErrorHandlerOff handlerOff;
     try {
-        sumOfSquares(problem, start); // the solver needs a finite start
+        requireFiniteStart(problem);
         const std::optional<Params> optimum = solve(problem);
         if (!optimum)
             return result;

@@ -2,19 +2,10 @@
 
 #include "fitting/model.h"
 
-#include <array>
-#include <cstddef>
 #include <optional>
 #include <span>
 
 namespace ajuste {
-
-// Positions in the per-parameter arrays below.
-enum ParameterIndex : std::size_t { kA = 0, kC = 1, kT0 = 2 };
-
-// ∂f/∂a, ∂f/∂c and ∂f/∂t0 at t. Throws NumericError at the first step
-// whose result is inf or NaN.
-std::array<double, 3> modelGradient(const Params& p, double t);
 
 enum class FitStatus {
     Converged,
@@ -31,20 +22,19 @@ struct Uncertainty {
 struct FitResult {
     FitStatus status = FitStatus::NotConverged;
     Params params;                // the optimum when converged, else the start
-    std::array<bool, 3> fitted{}; // by ParameterIndex
+    PerParameter<bool> fitted;
     // a and t0 were both free: only a·e^(−c·t0) is determined, so t0 stayed
     // where it was as the origin of time and a was fitted.
     bool t0HeldAsOrigin = false;
     int n = 0;   // points
-    int p = 0;   // fitted parameters
-    int dof = 0; // n − p
+    int fittedCount = 0;
+    int dof = 0; // n − fittedCount
     // The rest only when converged.
-    double sse = 0.0;
     std::optional<double> s;        // sqrt(SSE/dof), when dof > 0
     std::optional<double> rSquared; // absent when every y is the same
     // For each fitted parameter when dof > 0 and the fitted parameters are
     // independent at the optimum; otherwise for none.
-    std::array<std::optional<Uncertainty>, 3> uncertainty;
+    PerParameter<std::optional<Uncertainty>> uncertainty;
 };
 
 // Nonlinear least squares (Levenberg–Marquardt) from start over the

@@ -7,10 +7,14 @@
 namespace ajuste {
 
 // exp reports its own overflow as inf; underflow to 0 is no error.
+double growthFactor(const Params& p, double t)
+{
+    return checked(std::exp(checked((t - p.t0) * p.c)));
+}
+
 double f(const Params& p, double t)
 {
-    const double u = checked((t - p.t0) * p.c);
-    return checked(checked(std::exp(u)) * p.a);
+    return checked(growthFactor(p, t) * p.a);
 }
 
 } // namespace ajuste

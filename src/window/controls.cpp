@@ -1,6 +1,6 @@
 #include "window/controls.h"
 
-#include "graph/parameter_scale.h"
+#include "fitting/parameter_scale.h"
 #include "window/graph/graph_widget.h"
 #include "window/graph/scroll_bar.h"
 #include "window/twips.h"

@@ -48,12 +48,12 @@ void Form1::connectEvents()
     connect(fit_.paso4, &QPushButton::clicked, this, &Form1::paso4_Click);
     connect(files_.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(files_.Recuperar, &QPushButton::clicked, this, &Form1::Recuperar_Click);
-    for (const ParamRow* row : parameterRows()) {
-        connect(row->bar, &QScrollBar::valueChanged, this, [this, row] { scrollChanged(*row); });
-        connect(row->fix, &QCheckBox::stateChanged, this, &Form1::fixedChanged);
+    for (Parameter k : kParameters) {
+        const ParamRow& row = fit_.rows[k];
+        connect(row.bar, &QScrollBar::valueChanged, this, [this, &row] { scrollChanged(row); });
+        connect(row.fix, &QCheckBox::stateChanged, this, &Form1::fixedChanged);
+        row.box->installEventFilter(this);
     }
-    for (const ParamRow* row : parameterRows())
-        row->box->installEventFilter(this);
     for (int row = 0; row < kRows; ++row)
         for (int column : {0, 1})
             table_.at(row, column)->installEventFilter(this);
@@ -61,9 +61,9 @@ void Form1::connectEvents()
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    for (const ParamRow* row : parameterRows())
-        if (watched == row->box)
-            valueBoxEvent(*row, event);
+    for (Parameter k : kParameters)
+        if (watched == fit_.rows[k].box)
+            valueBoxEvent(fit_.rows[k], event);
     if (event->type() == QEvent::KeyPress && watched->property("index").isValid()) { // a data cell
         const QString typed = static_cast<QKeyEvent*>(event)->text();
         if (!typed.isEmpty())
@@ -107,11 +107,6 @@ bool Form1::takeOcupado()
         return false;
     state_.ocupado = true;
     return true;
-}
-
-std::array<const ParamRow*, 3> Form1::parameterRows() const
-{
-    return {&fit_.L, &fit_.C, &fit_.T};
 }
 
 double Form1::value(const QString& text) const

@@ -3,7 +3,7 @@
 #include "data/data_file.h"
 #include "data/number_text.h"
 #include "fitting/evaluation.h"
-#include "graph/parameter_scale.h"
+#include "fitting/parameter_scale.h"
 #include "graph/plot.h"
 #include "window/data/table_io.h"
 #include "window/dialogs.h"
@@ -87,9 +87,9 @@ struct TableCells {
 
 struct FitControls {
     Graph* graf = nullptr;
-    ParamRow L{.scale = &kScaleA};
-    ParamRow C{.scale = &kScaleC, .goesOnAfterRecovery = true};
-    ParamRow T{.scale = &kScaleT};
+    PerParameter<ParamRow> rows{.a = {.scale = &kScaleA},
+                                .c = {.scale = &kScaleC, .goesOnAfterRecovery = true},
+                                .t0 = {.scale = &kScaleT}};
     QLineEdit* Text1 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
@@ -182,7 +182,6 @@ private:
     void pinter(); // the light redraw after a step, which has evaluated already
     void drawCurveAndPoints(CurveRule rule);
     void graf_Click();
-    std::array<const ParamRow*, 3> parameterRows() const;
     double& parameter(const ParamRow& row);
     void scrollChanged(const ParamRow& row);
     void valueKeyPressed(const ParamRow& row, int code);

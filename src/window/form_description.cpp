@@ -22,12 +22,12 @@ void Form1::buildControls(double pixelsPerTwip)
     b.picture({"Picture2", G::ParameterPictures, 5760, 3120, 615, 495, {.spoken = "Parámetro c", .picture = pictureOfC}});
     b.picture({"Picture3", G::ParameterPictures, 5760, 3720, 615, 495, {.spoken = "Parámetro t0", .picture = pictureOfT0}});
     // The value boxes get their texts with the start values.
-    fit_.L.box = b.textBox({"Lval", G::ParameterRows, 6360, 2640, 4185, 345, {.spoken = "Valor de a"}});
-    fit_.T.box = b.textBox({"Tval", G::ParameterRows, 6360, 3840, 4185, 345, {.spoken = "Valor de t0"}});
-    fit_.C.box = b.textBox({"Cval", G::ParameterRows, 6360, 3240, 4185, 345, {.spoken = "Valor de c"}});
-    fit_.L.bar = b.scrollBar({"LSCR", G::ParameterRows, 6360, 2520, 4215, 135, {.spoken = "Barra de a"}}, kScaleA);
-    fit_.C.bar = b.scrollBar({"CSCR", G::ParameterRows, 6360, 3120, 4215, 135, {.spoken = "Barra de c"}}, kScaleC);
-    fit_.T.bar = b.scrollBar({"TSCR", G::ParameterRows, 6360, 3720, 4215, 135, {.spoken = "Barra de t0"}}, kScaleT);
+    fit_.rows.a.box = b.textBox({"Lval", G::ParameterRows, 6360, 2640, 4185, 345, {.spoken = "Valor de a"}});
+    fit_.rows.t0.box = b.textBox({"Tval", G::ParameterRows, 6360, 3840, 4185, 345, {.spoken = "Valor de t0"}});
+    fit_.rows.c.box = b.textBox({"Cval", G::ParameterRows, 6360, 3240, 4185, 345, {.spoken = "Valor de c"}});
+    fit_.rows.a.bar = b.scrollBar({"LSCR", G::ParameterRows, 6360, 2520, 4215, 135, {.spoken = "Barra de a"}}, kScaleA);
+    fit_.rows.c.bar = b.scrollBar({"CSCR", G::ParameterRows, 6360, 3120, 4215, 135, {.spoken = "Barra de c"}}, kScaleC);
+    fit_.rows.t0.bar = b.scrollBar({"TSCR", G::ParameterRows, 6360, 3720, 4215, 135, {.spoken = "Barra de t0"}}, kScaleT);
     b.label({"Minimo", G::Axes, 480, 4320, 375, 255, {.text = "-5", .align = Qt::AlignHCenter}});
     b.label({"maximo", G::Axes, 5160, 4320, 375, 255, {.text = "15", .align = Qt::AlignHCenter}});
     b.label({"inicio", G::Axes, 120, 3960, 375, 255, {.text = "0", .align = Qt::AlignRight}});
@@ -52,11 +52,11 @@ void Form1::buildControls(double pixelsPerTwip)
     b.label({"Label11", G::Table, 1200, 120, 495, 495, {.text = "t", .points = 13.5}});
     b.label({"Label12", G::Table, 3600, 120, 495, 375, {.text = "f(t)", .points = 13.5}});
     b.label({"Label14", G::ZeroMark, 1800, 4320, 255, 255, {.text = "0"}});
-    fit_.L.fix = b.checkBox({"Check1", G::FixBoxes, 5520, 2640, 255, 375,
+    fit_.rows.a.fix = b.checkBox({"Check1", G::FixBoxes, 5520, 2640, 255, 375,
                              {.spoken = "Fijar parámetro a", .toolTip = "Fijar parámetro a"}});
-    fit_.C.fix = b.checkBox({"Check2", G::FixBoxes, 5520, 3240, 255, 375,
+    fit_.rows.c.fix = b.checkBox({"Check2", G::FixBoxes, 5520, 3240, 255, 375,
                              {.spoken = "Fijar parámetro c", .toolTip = "Fijar parámetro c"}});
-    fit_.T.fix = b.checkBox({"Check3", G::FixBoxes, 5520, 3720, 255, 495,
+    fit_.rows.t0.fix = b.checkBox({"Check3", G::FixBoxes, 5520, 3720, 255, 495,
                              {.spoken = "Fijar parámetro t0", .toolTip = "Fijar parámetro t0"}});
     fit_.label9 = b.textBox({"label9", G::ErrorAndStepBoxes, 5520, 5160, 5055, 375, {.text = "0", .spoken = "Error cuadrático"}});
     fit_.label10 = b.textBox({"label10", G::ErrorAndStepBoxes, 5520, 6120, 5055, 375,

@@ -26,8 +26,8 @@ void Form1::desbord()
 void Form1::resetParameters()
 {
     state_.p = Params{};
-    for (const ParamRow* row : parameterRows())
-        showValue(*row);
+    for (Parameter k : kParameters)
+        showValue(fit_.rows[k]);
 }
 
 // The error handler of the step buttons and the value boxes: any numeric

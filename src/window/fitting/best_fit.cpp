@@ -11,19 +11,6 @@
 
 namespace ajuste {
 
-namespace {
-
-struct Named {
-    const char* name;
-    ParameterIndex index;
-    double Params::*value;
-    const ParameterScale* scale;
-};
-inline constexpr Named kParameters[] = {
-    {"a", kA, &Params::a, &kScaleA}, {"c", kC, &Params::c, &kScaleC}, {"t0", kT0, &Params::t0, &kScaleT}};
-
-} // namespace
-
 BestFit::BestFit(Form1& form, GraphMenu& menu) : QObject(&form), form_(form)
 {
     menu.addEntry(texts::kCopyResults, [this] { copyResults(); });
@@ -45,7 +32,7 @@ void BestFit::fit()
     const FitResult fit = bestFit(form_.state().p, fixed, form_.tPoints(), form_.yPoints());
     switch (fit.status) {
     case FitStatus::NothingToFit: form_.dialogs().say(texts::kNothingToFit); return;
-    case FitStatus::TooFewPoints: form_.dialogs().say(QString(texts::kTooFewPoints).arg(fit.n).arg(fit.p)); return;
+    case FitStatus::TooFewPoints: form_.dialogs().say(QString(texts::kTooFewPoints).arg(fit.n).arg(fit.fittedCount)); return;
     case FitStatus::NotConverged: form_.dialogs().say(texts::kNoConvergence); return;
     case FitStatus::Converged: break;
     }
@@ -63,10 +50,10 @@ void BestFit::fit()
 
 bool BestFit::withinBars(const Params& p) const
 {
-    for (const Named& parameter : kParameters) {
-        const ParameterScale& scale = *parameter.scale;
+    for (Parameter k : kParameters) {
+        const ParameterScale& scale = *kScales[k];
         try {
-            const int position = toInt16(scale.toPosition(p.*parameter.value));
+            const int position = toInt16(scale.toPosition(p[k]));
             if (position < scale.minimum || position > scale.maximum)
                 return false;
         } catch (const NumericError&) {
@@ -94,18 +81,18 @@ std::vector<std::pair<QString, QString>> BestFit::fitResultRows() const
     auto text = [this](double x) { return form_.text(x); };
     std::vector<std::pair<QString, QString>> rows;
     bool uncertain = false;
-    for (const Named& parameter : kParameters) {
-        const double value = fit.params.*parameter.value;
-        if (!fit.fitted[parameter.index]) {
-            const bool origin = fit.t0HeldAsOrigin && parameter.index == kT0;
-            rows.push_back({parameter.name, QString(origin ? texts::kOriginValue : texts::kFixedValue).arg(text(value))});
+    for (Parameter k : kParameters) {
+        const double value = fit.params[k];
+        if (!fit.fitted[k]) {
+            const bool origin = fit.t0HeldAsOrigin && k == Parameter::t0;
+            rows.push_back({name(k), QString(origin ? texts::kOriginValue : texts::kFixedValue).arg(text(value))});
             continue;
         }
-        rows.push_back({parameter.name, text(roundedTo(value, 7))});
-        if (const std::optional<Uncertainty>& u = fit.uncertainty[parameter.index]) {
+        rows.push_back({name(k), text(roundedTo(value, 7))});
+        if (const std::optional<Uncertainty>& u = fit.uncertainty[k]) {
             uncertain = true;
-            rows.push_back({QString(texts::kStandardError).arg(parameter.name), text(roundedTo(u->standardError, 3))});
-            rows.push_back({QString(texts::kInterval).arg(parameter.name),
+            rows.push_back({QString(texts::kStandardError).arg(name(k)), text(roundedTo(u->standardError, 3))});
+            rows.push_back({QString(texts::kInterval).arg(name(k)),
                             QString(texts::kIntervalValue)
                                 .arg(text(roundedTo(value - u->halfWidth95, 7)), text(roundedTo(value + u->halfWidth95, 7)))});
         }

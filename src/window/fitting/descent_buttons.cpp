@@ -63,8 +63,8 @@ double Form1::readStepSize()
 // the write-back there.
 void Form1::writeBackParams()
 {
-    for (const ParamRow* row : parameterRows())
-        showValue(*row);
+    for (Parameter k : kParameters)
+        showValue(fit_.rows[k]);
 }
 
 } // namespace ajuste

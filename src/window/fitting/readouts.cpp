@@ -59,8 +59,10 @@ std::array<QString, 2> Form1::errorTexts() const
 // A box counts as ticked in any state but unticked; read at every use.
 Fixed Form1::fixedParams() const
 {
-    return {fit_.L.fix->checkState() != Qt::Unchecked, fit_.C.fix->checkState() != Qt::Unchecked,
-            fit_.T.fix->checkState() != Qt::Unchecked};
+    Fixed fixed;
+    for (Parameter k : kParameters)
+        fixed[k] = fit_.rows[k].fix->checkState() != Qt::Unchecked;
+    return fixed;
 }
 
 } // namespace ajuste

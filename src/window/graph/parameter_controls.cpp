@@ -9,7 +9,7 @@ namespace ajuste {
 
 double& Form1::parameter(const ParamRow& row)
 {
-    return state_.p.*row.scale->parameter;
+    return state_.p[row.scale->parameter];
 }
 
 void Form1::scrollChanged(const ParamRow& row)

@@ -1,11 +1,11 @@
-#include "graph/parameter_scale.h"
+#include "fitting/parameter_scale.h"
 
 #include "common/numeric_error.h"
 
 namespace ajuste {
 
 const ParameterScale kScaleA{
-    &Params::a,
+    Parameter::a,
     -100,
     100,
     [](int p) { return p / 10.0 + 10; },
@@ -13,7 +13,7 @@ const ParameterScale kScaleA{
 };
 
 const ParameterScale kScaleC{
-    &Params::c,
+    Parameter::c,
     -60,
     60,
     [](int p) { return p / 10.0; },
@@ -21,7 +21,7 @@ const ParameterScale kScaleC{
 };
 
 const ParameterScale kScaleT{
-    &Params::t0,
+    Parameter::t0,
     -100,
     100,
     [](int p) { return p / 5.0; },

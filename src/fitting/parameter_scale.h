@@ -8,7 +8,7 @@ namespace ajuste {
 // position of a value is rounded by the caller (toInt16) and is an error
 // outside the bar's range.
 struct ParameterScale {
-    double Params::*parameter;
+    Parameter parameter;
     int minimum, maximum; // the bar's positions
     double (*fromPosition)(int position);
     double (*toPosition)(double value); // checked, before rounding
@@ -17,5 +17,6 @@ struct ParameterScale {
 extern const ParameterScale kScaleA; // LSCR: a = p / 10 + 10
 extern const ParameterScale kScaleC; // CSCR: c = p / 10
 extern const ParameterScale kScaleT; // TSCR: t0 = p / 5
+inline constexpr PerParameter<const ParameterScale*> kScales{&kScaleA, &kScaleC, &kScaleT};
 
 } // namespace ajuste
