@@ -27,12 +27,15 @@ RoundStep larger(const RoundStep& step)
     }
 }
 
-// The multiples of step from low to high, each made by make.
+// The multiples of step from low to high, each made by make. A quotient
+// such as 2.7 / 0.1 comes out a hair off 27: within a millionth of a step
+// of an end counts as on it.
 template <class Make>
 std::vector<double> multiples(const RoundStep& step, double low, double high, Make make)
 {
+    constexpr double kHair = 1e-6;
     std::vector<double> values;
-    for (double k = std::ceil(low / step.size()); k <= std::floor(high / step.size()); ++k)
+    for (double k = std::ceil(low / step.size() - kHair); k <= std::floor(high / step.size() + kHair); ++k)
         values.push_back(make(step.at(k)));
     return values;
 }
