@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <string>
-#include <variant>
 #include <vector>
 
 using namespace ajuste;
@@ -30,12 +30,12 @@ struct Choice {
 const Choice kChoices[] = {
     {"EveryPointInsideEdgesIncluded", {-5, 15, 0}, {0, 10, 5}, World::specified()},
     {"NoPoint", {}, {}, World::specified()},
-    {"YAboveTheBox", {0, 10}, {0, 12}, World{-2, 12, 0, 14}, 1.4},       // t −0.5…10.5 by 2, y to 12.6 by 2
+    {"YAboveTheBox", {0, 9.5}, {0, 12}, World{-2, 10, 0, 14}, 1.4},       // t −0.475…9.975 by 2, y to 12.6 by 2
     {"EveryYNegative", {0, 10}, {-3, -40}, World{-2, 12, -45, 0}, -4.5}, // y from −42 by 5
     {"MixedSignsLargerSideUp", {0, 10}, {-3, 40}, World{-2, 12, -10, 50}, 5}, // −5.15…42.15 by 10
     {"SinglePoint", {1000}, {50}, World{900, 1100, 0, 60}, 6},             // ±10 % by 20
     {"SinglePointAtTZero", {0}, {50}, World{-1, 1, 0, 60}, 6},
-    {"EveryTEqual", {3, 3, 3}, {20, 30, 40}, World{2.7, 3.3, 0, 45}, 4.5}, // ±0.3 by 0.1
+    {"EveryTEqual", {3, 3, 3}, {20, 30, 38}, World{2.7, 3.3, 0, 40}, 4}, // ±0.3 by 0.1, y to 39.9 by 5
     {"EveryYZero", {100, 200}, {0, 0}, World{80, 220, 0, 10}, 1},         // 95…205 by 20
     {"ManyDecades", {0, 1, 2}, {1e-300, 1, 1e300}, World{-0.5, 2.5, 0, 1.2e300}, 1.2e299},
     {"BeyondTheLargest", {0, 1}, {1, 1e301}, NoWorld::TooLarge},
@@ -51,10 +51,9 @@ TEST_P(WorldChoice, IsTheRoundBoxHoldingEveryPointAndTheBoxMapsOntoIt)
     const std::variant<World, NoWorld> chosen = chooseWorld(c.t, c.y);
     ASSERT_EQ(chosen.index(), c.expected.index());
     const World* w = std::get_if<World>(&chosen);
-    if (!w) {
-        EXPECT_EQ(std::get<NoWorld>(chosen), std::get<NoWorld>(c.expected));
+    EXPECT_TRUE(w || chosen == c.expected);
+    if (!w)
         return;
-    }
     const World& e = std::get<World>(c.expected);
     EXPECT_TRUE(near12(w->tLow, e.tLow) && near12(w->tHigh, e.tHigh) && near12(w->yLow, e.yLow) &&
                 near12(w->yHigh, e.yHigh));
@@ -72,18 +71,11 @@ TEST_P(WorldChoice, IsTheRoundBoxHoldingEveryPointAndTheBoxMapsOntoIt)
 INSTANTIATE_TEST_SUITE_P(World, WorldChoice, ::testing::ValuesIn(kChoices),
                          [](const auto& info) { return std::string(info.param.name); });
 
-bool sameBits(double a, double b)
-{
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
-}
-
 TEST(WorldMap, TheBoxItselfChangesNoBit)
 {
-    const World box = World::specified();
-    for (const Params p : {Params{-0.0, -0.0, -0.0}, Params{5e-324, 1e300, -7.25}, Params{0.1, -6.05, 20.1}}) {
-        for (const Params q : {toWorld(box, p), toBox(box, p)})
-            EXPECT_TRUE(sameBits(q.a, p.a) && sameBits(q.c, p.c) && sameBits(q.t0, p.t0));
-    }
+    const auto bits = [](const Params& p) { return std::bit_cast<std::array<std::uint64_t, 3>>(p); };
+    for (const Params p : {Params{-0.0, -0.0, -0.0}, Params{5e-324, 1e300, -7.25}, Params{0.1, -6.05, 20.1}})
+        EXPECT_TRUE(bits(toWorld(World::specified(), p)) == bits(p) && bits(toBox(World::specified(), p)) == bits(p));
 }
 
 struct TicksRow {
@@ -99,8 +91,8 @@ const TicksRow kTicks[] = {
     {"Tenths", 2.7, 3.3, {2.7, 2.8, 2.9, 3, 3.1, 3.2, 3.3}},
     {"DownFromZero", -45, 0, {-45, -40, -35, -30, -25, -20, -15, -10, -5, 0}},
     {"Huge", 0, 1.2e300, {0, 2e299, 4e299, 6e299, 8e299, 1e300, 1.2e300}},
-    {"TwoDecades", -1, 1, {0.1, 0.2, 0.5, 1, 2, 5, 10}, true},
-    {"FiveDecades", 0, 5, {1, 10, 100, 1e3, 1e4, 1e5}, true},
+    {"ThreeDecades", -1, 2, {0.1, 0.2, 0.5, 1, 2, 5, 10, 20, 50, 100}, true},
+    {"FourDecades", 0, 4, {1, 10, 100, 1e3, 1e4}, true},
     {"FortyDecades", -20, 20, {1e-20, 1e-15, 1e-10, 1e-5, 1, 1e5, 1e10, 1e15, 1e20}, true},
     {"SixHundredDecades", -301, 301, {1e-300, 1e-200, 1e-100, 1, 1e100, 1e200, 1e300}, true},
 };
@@ -110,8 +102,8 @@ class WorldTicks : public ::testing::TestWithParam<TicksRow> {};
 TEST_P(WorldTicks, AreRoundAndSpanTheAxis)
 {
     const TicksRow& r = GetParam();
-    const LogWorld decades{World::specified(), int(r.low), int(r.high)};
-    const std::vector<double> values = r.log ? logTicks(decades) : ticks(r.low, r.high);
+    const std::vector<double> values =
+        r.log ? logTicks({World::specified(), int(r.low), int(r.high)}) : ticks(r.low, r.high);
     ASSERT_EQ(values.size(), r.expected.size());
     for (std::size_t i = 0; i < values.size(); ++i)
         EXPECT_TRUE(near12(values[i], r.expected[i])) << i;
@@ -119,18 +111,5 @@ TEST_P(WorldTicks, AreRoundAndSpanTheAxis)
 
 INSTANTIATE_TEST_SUITE_P(World, WorldTicks, ::testing::ValuesIn(kTicks),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(WorldLog, PositivePointsDecideTheDecadesAndTheRestAreCounted)
-{
-    const double t[] = {0, 1, 2, 3};
-    const double y[] = {-1, 0.5, 10, 0};
-    const LogWorld w = std::get<LogWorld>(chooseLogWorld(t, y));
-    EXPECT_EQ(w.lowDecade, -1); // 0.5 and 10 strictly inside 0.1 … 100
-    EXPECT_EQ(w.highDecade, 2);
-    EXPECT_EQ(w.hidden, 2);
-    EXPECT_EQ(w.linear, std::get<World>(chooseWorld(t, y)));
-    const double none[] = {-1, 0, -2, 0};
-    EXPECT_EQ(std::get<NoWorld>(chooseLogWorld(t, none)), NoWorld::NoPositivePoint);
-}
 
 } // namespace
