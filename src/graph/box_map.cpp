@@ -14,18 +14,6 @@ BoxMap boxMap(const World& world)
     return {world.tLow - box.tLow * sT, sT, largerSide / box.yHigh};
 }
 
-double worldT(const BoxMap& map, double tBox)
-{
-    // Adding a zero origin would turn −0 into +0.
-    const double stretched = map.sT * tBox;
-    return map.t0W == 0 ? stretched : map.t0W + stretched;
-}
-
-double boxT(const BoxMap& map, double tWorld)
-{
-    return (tWorld - map.t0W) / map.sT;
-}
-
 Params toWorld(const World& world, const Params& inBox)
 {
     const BoxMap map = boxMap(world);

@@ -16,8 +16,19 @@ struct BoxMap {
 };
 
 BoxMap boxMap(const World& world);
-double worldT(const BoxMap& map, double tBox);
-double boxT(const BoxMap& map, double tWorld);
+
+// Inline: the curve takes one per sample.
+inline double worldT(const BoxMap& map, double tBox)
+{
+    // Adding a zero origin would turn −0 into +0.
+    const double stretched = map.sT * tBox;
+    return map.t0W == 0 ? stretched : map.t0W + stretched;
+}
+
+inline double boxT(const BoxMap& map, double tWorld)
+{
+    return (tWorld - map.t0W) / map.sT;
+}
 
 // The parameters follow the map, so that f_world(t_world) = sY·f_box(t_box):
 // a like y, c like 1/t, t0 like t. Each result is checked.

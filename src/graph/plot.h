@@ -90,11 +90,13 @@ void plotPoints(std::span<const double> t, std::span<const double> y, double yma
         plot(graphX(t[i]), graphY(y[i], ymax));
 }
 
+// As graphX(t, world), with the map worked once.
 template <class Plot>
 void plotPoints(std::span<const double> t, std::span<const double> y, const World& world, Plot&& plot)
 {
+    const BoxMap map = boxMap(world);
     for (std::size_t i = 0; i < t.size(); ++i)
-        plot(graphX(t[i], world), graphY(y[i], world));
+        plot(graphX(boxT(map, t[i])), graphY(y[i], world));
 }
 
 // The points the log view cannot show go to markHidden(x, y), on the
