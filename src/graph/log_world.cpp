@@ -2,6 +2,7 @@
 
 #include "graph/ticks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 

@@ -9,10 +9,11 @@ namespace ajuste {
 namespace {
 
 constexpr int kMostSteps = 10;
+constexpr double kHair = 1e-6;
 
 double stepsAcross(const RoundStep& step, double low, double high)
 {
-    return std::ceil(high / step.size()) - std::floor(low / step.size());
+    return step.multipleAbove(high) - step.multipleBelow(low);
 }
 
 RoundStep larger(const RoundStep& step)
@@ -27,15 +28,12 @@ RoundStep larger(const RoundStep& step)
     }
 }
 
-// The multiples of step from low to high, each made by make. A quotient
-// such as 2.7 / 0.1 comes out a hair off 27: within a millionth of a step
-// of an end counts as on it.
+// The multiples of step from low to high, each made by make.
 template <class Make>
 std::vector<double> multiples(const RoundStep& step, double low, double high, Make make)
 {
-    constexpr double kHair = 1e-6;
     std::vector<double> values;
-    for (double k = std::ceil(low / step.size() - kHair); k <= std::floor(high / step.size() + kHair); ++k)
+    for (double k = step.multipleAbove(low); k <= step.multipleBelow(high); ++k)
         values.push_back(make(step.at(k)));
     return values;
 }
@@ -46,6 +44,17 @@ double RoundStep::at(double multiple) const
 {
     const double units = multiple * mantissa;
     return exponent >= 0 ? units * std::pow(10.0, exponent) : units / std::pow(10.0, -exponent);
+}
+
+double RoundStep::multipleBelow(double x) const
+{
+    return std::floor(x / size() + kHair);
+}
+
+// + 0.0 turns the ceiling of −0.5 into 0, not −0, which an axis would write.
+double RoundStep::multipleAbove(double x) const
+{
+    return std::ceil(x / size() - kHair) + 0.0;
 }
 
 double powerOfTen(int exponent)

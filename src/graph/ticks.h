@@ -15,6 +15,11 @@ struct RoundStep {
     // multiple × the step; a round decimal comes out as near as a double
     // gets to it while |exponent| ≤ 22, where the power of ten is exact.
     double at(double multiple) const;
+    // The multiple of the last step at or below x, and of the first at or
+    // above it. A quotient such as 2.7 / 0.1 comes out a hair off 27: x
+    // within a millionth of a step of a multiple counts as on it.
+    double multipleBelow(double x) const;
+    double multipleAbove(double x) const;
 };
 
 double powerOfTen(int exponent);

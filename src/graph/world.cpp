@@ -56,7 +56,7 @@ Range paddedY(const Range& r)
 Range roundedOut(const Range& r)
 {
     const RoundStep step = roundStep(r.low, r.high);
-    return {step.at(std::floor(r.low / step.size())), step.at(std::ceil(r.high / step.size()))};
+    return {step.at(step.multipleBelow(r.low)), step.at(step.multipleAbove(r.high))};
 }
 
 } // namespace
