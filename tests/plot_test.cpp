@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 using namespace ajuste;
@@ -80,6 +83,7 @@ TEST(Plot, EnormousValuesAreNumericErrors)
     EXPECT_GT(set, 0);
 }
 
+// Its map changes no bit of the parameters either, −0 included.
 TEST(Plot, TheBoxsOwnWorldDrawsBitForBitAsTheBox)
 {
     const World box = World::specified();
@@ -89,6 +93,9 @@ TEST(Plot, TheBoxsOwnWorldDrawsBitForBitAsTheBox)
     for (double u : {-5.0, -0.0, 0.1, 7.3, 14.3})
         EXPECT_TRUE(graphX(u, box) == graphX(u) && graphY(u, box) == graphY(u, 10.0)) << u;
     EXPECT_EQ(zeroLineX(box), 1200.0);
+    const auto bits = [](const Params& p) { return std::bit_cast<std::array<std::uint64_t, 3>>(p); };
+    for (const Params p : {Params{-0.0, -0.0, -0.0}, Params{5e-324, 1e300, -7.25}, Params{0.1, -6.05, 20.1}})
+        EXPECT_TRUE(bits(toWorld(box, p)) == bits(p) && bits(toBox(box, p)) == bits(p));
 }
 
 // The same samples as in the box: upright when y goes up from 0, upside

@@ -6,10 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <bit>
 #include <cmath>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -55,14 +52,13 @@ TEST_P(WorldChoice, IsTheRoundBoxHoldingEveryPointAndTheBoxMapsOntoIt)
 {
     const Choice& c = GetParam();
     const std::variant<World, NoWorld> chosen = chooseWorld(c.t, c.y);
-    ASSERT_EQ(chosen.index(), c.expected.index());
     const World* w = std::get_if<World>(&chosen);
-    EXPECT_TRUE(w || chosen == c.expected);
+    const World* e = std::get_if<World>(&c.expected);
+    ASSERT_TRUE((w && e) || (!e && chosen == c.expected));
     if (!w)
         return;
-    const World& e = std::get<World>(c.expected);
-    EXPECT_TRUE(nearSigned(w->tLow, e.tLow) && nearSigned(w->tHigh, e.tHigh) && nearSigned(w->yLow, e.yLow) &&
-                nearSigned(w->yHigh, e.yHigh));
+    EXPECT_TRUE(nearSigned(w->tLow, e->tLow) && nearSigned(w->tHigh, e->tHigh) && nearSigned(w->yLow, e->yLow) &&
+                nearSigned(w->yHigh, e->yHigh));
     const BoxMap map = boxMap(*w);
     EXPECT_TRUE(near12(worldT(map, -5), w->tLow) && near12(worldT(map, 15), w->tHigh));
     EXPECT_TRUE(near12(toWorld(*w, Params{}).a, 5 * c.sY)); // the start values' image
@@ -76,13 +72,6 @@ TEST_P(WorldChoice, IsTheRoundBoxHoldingEveryPointAndTheBoxMapsOntoIt)
 
 INSTANTIATE_TEST_SUITE_P(World, WorldChoice, ::testing::ValuesIn(kChoices),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(WorldMap, TheBoxItselfChangesNoBit)
-{
-    const auto bits = [](const Params& p) { return std::bit_cast<std::array<std::uint64_t, 3>>(p); };
-    for (const Params p : {Params{-0.0, -0.0, -0.0}, Params{5e-324, 1e300, -7.25}, Params{0.1, -6.05, 20.1}})
-        EXPECT_TRUE(bits(toWorld(World::specified(), p)) == bits(p) && bits(toBox(World::specified(), p)) == bits(p));
-}
 
 struct TicksRow {
     const char* name;

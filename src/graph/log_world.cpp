@@ -4,7 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <iterator>
+#include <vector>
 
 namespace ajuste {
 
@@ -18,19 +19,12 @@ std::variant<LogWorld, NoWorld> chooseLogWorld(std::span<const double> t, std::s
     const std::variant<World, NoWorld> linear = chooseWorld(t, y);
     if (const NoWorld* none = std::get_if<NoWorld>(&linear))
         return *none;
-    double low = std::numeric_limits<double>::infinity();
-    double high = 0.0;
-    int hidden = 0;
-    for (double v : y) {
-        if (shownOnLog(v)) {
-            low = std::min(low, v);
-            high = std::max(high, v);
-        } else {
-            ++hidden;
-        }
-    }
-    if (high == 0.0)
+    std::vector<double> shown;
+    std::ranges::copy_if(y, std::back_inserter(shown), shownOnLog);
+    if (shown.empty())
         return NoWorld::NoPositivePoint;
+    const auto [low, high] = std::ranges::minmax(shown);
+    const int hidden = static_cast<int>(y.size() - shown.size());
     return LogWorld{std::get<World>(linear), static_cast<int>(std::ceil(std::log10(low))) - 1,
                     static_cast<int>(std::floor(std::log10(high))) + 1, hidden};
 }
