@@ -1,5 +1,6 @@
 #include "fitting/descent.h"
 #include "fitting/least_squares.h"
+#include "graph/plot.h"
 #include "window/application.h"
 #include "window/form1.h"
 
@@ -131,6 +132,34 @@ void FullRedraw(benchmark::State& state)
         QTest::mouseClick(graf, Qt::LeftButton);
 }
 BENCHMARK(FullRedraw)->Unit(benchmark::kMicrosecond);
+
+// A full redraw's coordinates, 161 samples and the 20 points, a thousand times.
+template <class Where>
+double thousandRedrawCoordinates(const Data& data, const Params& p, const Where& where)
+{
+    double sum = 0;
+    const auto add = [&](double x, double y) { sum += x + y; };
+    for (int i = 0; i < 1000; ++i) {
+        plotCurve(p, CurveRule::Within10, where, add);
+        plotPoints(data.t, data.y, where, add);
+    }
+    return sum;
+}
+
+// The data's own world against the box (ymax 10), each with the same curve
+// in its values; box_ratio is the world's time over the box's.
+void RedrawCoordinatesInAWorld(benchmark::State& state)
+{
+    const Data data;
+    const World world = std::get<World>(chooseWorld(data.t, data.y));
+    const Params inBox{5, 0.3, 0};
+    const Params inWorld = toWorld(world, inBox);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(thousandRedrawCoordinates(data, inWorld, world));
+    state.counters["box_ratio"] = bestSeconds([&] { return thousandRedrawCoordinates(data, inWorld, world); }) /
+                                  bestSeconds([&] { return thousandRedrawCoordinates(data, inBox, 10.0); });
+}
+BENCHMARK(RedrawCoordinatesInAWorld)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

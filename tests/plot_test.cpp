@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <vector>
 
 using namespace ajuste;
@@ -12,12 +16,15 @@ namespace {
 
 struct Sample {
     double x, y;
+    bool operator==(const Sample&) const = default;
 };
 
-std::vector<Sample> curve(const Params& p, CurveRule rule)
+// In the box (ymax 10), a world or a log view.
+template <class Where = double>
+std::vector<Sample> curve(const Params& p, CurveRule rule, const Where& where = 10.0)
 {
     std::vector<Sample> samples;
-    plotCurve(p, rule, 10.0, [&](double x, double y) { samples.push_back({x, y}); });
+    plotCurve(p, rule, where, [&](double x, double y) { samples.push_back({x, y}); });
     return samples;
 }
 
@@ -74,6 +81,58 @@ TEST(Plot, EnormousValuesAreNumericErrors)
     EXPECT_THROW(plotCurve({-1e308, 100, 0}, CurveRule::Below30, 10.0, [&](double, double) { ++set; }),
                  NumericError);
     EXPECT_GT(set, 0);
+}
+
+// Its map changes no bit of the parameters either, −0 included.
+TEST(Plot, TheBoxsOwnWorldDrawsBitForBitAsTheBox)
+{
+    const World box = World::specified();
+    for (const CurveRule rule : {CurveRule::Within10, CurveRule::Below30})
+        for (const Params p : {Params{5, 1, 0}, Params{-3, 0.4, 2.3}})
+            EXPECT_EQ(curve(p, rule, box), curve(p, rule));
+    for (double u : {-5.0, -0.0, 0.1, 7.3, 14.3})
+        EXPECT_TRUE(graphX(u, box) == graphX(u) && graphY(u, box) == graphY(u, 10.0)) << u;
+    EXPECT_EQ(zeroLineX(box), 1200.0);
+    const auto bits = [](const Params& p) { return std::bit_cast<std::array<std::uint64_t, 3>>(p); };
+    for (const Params p : {Params{-0.0, -0.0, -0.0}, Params{5e-324, 1e300, -7.25}, Params{0.1, -6.05, 20.1}})
+        EXPECT_TRUE(bits(toWorld(box, p)) == bits(p) && bits(toBox(box, p)) == bits(p));
+}
+
+// The same samples as in the box: upright when y goes up from 0, upside
+// down when it goes down.
+TEST(Plot, AWorldDrawsTheImageOfTheBoxsCurveAsTheBoxDoes)
+{
+    for (const World& w : {World{-2, 12, 0, 14}, World{-2, 12, -45, 0}})
+        for (const CurveRule rule : {CurveRule::Within10, CurveRule::Below30}) {
+            const std::vector<Sample> inBox = curve({5, 1, 0}, rule);
+            const std::vector<Sample> inWorld = curve(toWorld(w, {5, 1, 0}), rule, w);
+            ASSERT_EQ(inWorld.size(), inBox.size());
+            for (std::size_t i = 0; i < inBox.size(); ++i) {
+                EXPECT_EQ(inWorld[i].x, inBox[i].x);
+                EXPECT_NEAR(inWorld[i].y, w.yLow == 0 ? inBox[i].y : kGraphHeight - inBox[i].y, 1e-9);
+            }
+        }
+    EXPECT_NEAR(*zeroLineX(World{-2, 12, 0, 14}), 4800.0 * 2 / 14, 1e-9);
+    EXPECT_FALSE(zeroLineX(World{80, 220, 0, 10}));
+}
+
+TEST(Plot, TheLogViewDrawsAnExponentialStraightAndMarksWhatItCannotShow)
+{
+    const double t[] = {0, 1, 2, 3};
+    const double y[] = {0, 0.5, 10, 0}; // inside the box: t as there
+    const LogWorld w = std::get<LogWorld>(chooseLogWorld(t, y));
+    EXPECT_EQ(std::tie(w.lowDecade, w.highDecade, w.hidden), std::tuple(-1, 2, 2)); // 0.1 … 100
+    const std::vector<Sample> samples = curve({5, 1, 0}, CurveRule::Within10, w);
+    ASSERT_EQ(samples.size(), 64u); // 5e^t < 100 up to k = 23
+    EXPECT_TRUE(near12(samples[40].y, 4000 * (2 - std::log10(5.0)) / 3)); // t = 0
+    EXPECT_TRUE(near12(samples[63].y - samples[40].y, (samples[40].y - samples[0].y) * 23 / 40)); // straight
+    std::vector<Sample> shown, hidden;
+    plotPoints(t, y, w, [&](double x, double h) { shown.push_back({x, h}); },
+               [&](double x, double h) { hidden.push_back({x, h}); });
+    EXPECT_EQ(shown, (std::vector<Sample>{{1440, 4000 * (2 - std::log10(0.5)) / 3}, {1680, 4000.0 / 3}}));
+    EXPECT_EQ(hidden, (std::vector<Sample>{{1200, 4000}, {1920, 4000}}));
+    const double none[] = {-1, 0, -2, 0};
+    EXPECT_EQ(std::get<NoWorld>(chooseLogWorld(t, none)), NoWorld::NoPositivePoint);
 }
 
 } // namespace

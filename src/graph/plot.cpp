@@ -16,6 +16,29 @@ double graphY(double v, double ymax)
     return checked((ymax - v) * kGraphHeight / ymax);
 }
 
+double graphX(double t, const World& world)
+{
+    return graphX(boxT(boxMap(world), t));
+}
+
+double graphY(double v, const World& world)
+{
+    return checked((world.yHigh - v) * kGraphHeight / (world.yHigh - world.yLow));
+}
+
+double graphY(double v, const LogWorld& world)
+{
+    const double decades = world.highDecade - world.lowDecade;
+    return checked((world.highDecade - std::log10(v)) * kGraphHeight / decades);
+}
+
+std::optional<double> zeroLineX(const World& world)
+{
+    if (world.tLow <= 0 && world.tHigh >= 0)
+        return graphX(0.0, world);
+    return std::nullopt;
+}
+
 bool sampleShown(double v, CurveRule rule)
 {
     return rule == CurveRule::Within10 ? std::fabs(v) < 10 : v < 30;

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <span>
+#include <variant>
+
+namespace ajuste {
+
+// The values the graph shows: t across, y upwards. The program's own box is
+// t −5 … 15, y 0 … 10.
+struct World {
+    double tLow = -5.0;
+    double tHigh = 15.0;
+    double yLow = 0.0;
+    double yHigh = 10.0;
+
+    static constexpr World specified() { return {}; }
+    bool operator==(const World&) const = default;
+};
+
+// Why no world shows the points: a value beyond ±10^300 (or not finite),
+// points packed into less than 10^−300, no point the log view can show.
+enum class NoWorld { TooLarge, TooSmall, NoPositivePoint };
+
+inline constexpr double kLargestValue = 1e300;
+inline constexpr double kNarrowestSpan = 1e-300;
+
+// The box when it holds every point (t[i], y[i]), edges included. Otherwise
+// t spans the points with 5 % of their spread added at each end, and y runs
+// from 0 to the points (up, down when every y is negative, both ways when
+// the signs are mixed) with 5 % of its span added at the ends away from 0;
+// each axis then rounded outwards to multiples of its roundStep (four to
+// ten steps across). Points spread by under 10^−12 of their size count
+// as one value, given ±10 % of it (−1 … 1 at t = 0); y all zero keeps 0 … 10.
+std::variant<World, NoWorld> chooseWorld(std::span<const double> t, std::span<const double> y);
+
+} // namespace ajuste
