@@ -1,10 +1,13 @@
+#include "fitting/data_start.h"
 #include "fitting/least_squares.h"
 #include "least_squares_reference.h"
+#include "near.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+#include <variant>
 #include <vector>
 
 using namespace ajuste;
@@ -84,6 +87,42 @@ TEST(BestFit, DegenerateCasesGiveNoUncertainty)
             EXPECT_FALSE(fit.uncertainty[k].has_value());
         if (fit.status != FitStatus::Converged) {
             EXPECT_EQ(fit.params, row.start);
+        }
+    }
+}
+
+using DataStart = std::variant<Params, NoDataStart>;
+
+TEST(StartFromData, LineThroughTheLogarithmsOrWhyNot)
+{
+    const Fixed none, aFixed{true, false, false}, cFixed{false, true, false};
+    const struct { const char* name; std::vector<double> t, y; Params current; Fixed fixed; DataStart start; } rows[] = {
+        // 3·e^(−0.5(t − 1)): the line is exact about t0 = 1.
+        {"decay about t0", {0, 1, 2, 4}, {3 * std::exp(0.5), 3, 3 * std::exp(-0.5), 3 * std::exp(-1.5)}, {5, 1, 1}, none,
+         Params{3, -0.5, 1}},
+        {"more negative points", {0, 1, 2, 3}, {-2, -2 * std::exp(0.3), -2 * std::exp(0.6), 7}, {}, none, Params{-2, 0.3, 0}},
+        {"as many of each sign", {0, 1, 2, 3}, {1, std::exp(1.0), -5, -6}, {}, none, Params{1, 1, 0}},
+        // ln y − 0.5·t is 1 and 2: a = e^1.5.
+        {"c fixed", {0, 2}, {std::exp(1.0), std::exp(3.0)}, {5, 0.5, 0}, cFixed, Params{4.48168907034, 0.5, 0}},
+        // Through ln 1 = 0: c = (1·1 + 2·4)/(1² + 2²).
+        {"a fixed", {1, 2}, {std::exp(1.0), std::exp(4.0)}, {1, 1, 0}, aFixed, Params{1, 1.8, 0}},
+        {"one point", {1}, {2}, {}, none, NoDataStart::TooFewPoints},
+        {"all at one time", {2, 2}, {1, 3}, {}, none, NoDataStart::TooFewPoints},
+        {"zeros have no sign", {0, 1, 2}, {0, 4, 0}, {}, none, NoDataStart::TooFewPoints},
+        {"a fixed at the other sign", {0, 1}, {1, 2}, {-1, 1, 0}, aFixed, NoDataStart::FixedAOfOtherSign},
+        {"a fixed at 0", {0, 1}, {1, 2}, {0, 1, 0}, aFixed, NoDataStart::FixedAOfOtherSign},
+        // The line from ln 1e300 at t = 1000 falls 1381.6 a unit: e^1382242 at t = 0.
+        {"a beyond the doubles", {1000, 1001}, {1e300, 1e-300}, {}, none, NoDataStart::OutOfRange},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const DataStart start = startFromData(row.current, row.fixed, row.t, row.y);
+        ASSERT_EQ(start.index(), row.start.index());
+        if (const Params* expected = std::get_if<Params>(&row.start)) {
+            for (const Parameter k : kParameters)
+                EXPECT_TRUE(near12(std::get<Params>(start)[k], (*expected)[k])) << name(k);
+        } else {
+            EXPECT_EQ(std::get<NoDataStart>(start), std::get<NoDataStart>(row.start));
         }
     }
 }
