@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <variant>
 #include <vector>
 
@@ -46,11 +47,53 @@ TEST_P(ReferenceFit, MatchesScipyAndStaysWhenFittedAgain)
     // No step lowers the sum from the optimum: that is convergence, not failure.
     const FitResult again = bestFit(fit.params, r.fixed, r.t, r.y);
     EXPECT_EQ(again.status, FitStatus::Converged);
+    EXPECT_EQ(again.start, Start::Current);
     expectNear(again.params.c, fit.params.c, 1e-9);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scipy, ReferenceFit, ::testing::ValuesIn(reference::kFits),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Every y times 10^k, every t and t0 moved by a shift: the same optimum,
+// t0 exactly where it was. The start a = 5, c = 1 overflows on some of
+// these data, and on others leads the solver to a near 0, where it stops at
+// no minimum.
+struct Shift {
+    const char* name;
+    double by;
+};
+
+class LabFit : public ::testing::TestWithParam<std::tuple<reference::LabFit, int, Shift>> {};
+
+TEST_P(LabFit, FoundFromTheDataWhateverTheUnitsOfYAndTheOriginOfT)
+{
+    const auto& [lab, k, shift] = GetParam();
+    const double factor = std::pow(10.0, k);
+    std::vector<double> t = lab.t, y = lab.y;
+    for (double& v : t)
+        v += shift.by;
+    for (double& v : y)
+        v *= factor;
+    const FitResult fit = bestFit({5, 1, shift.by}, {}, t, y);
+    ASSERT_EQ(fit.status, FitStatus::Converged);
+    EXPECT_EQ(fit.start, Start::FromData);
+    expectNear(fit.params.a, lab.a * factor, 1e-6);
+    expectNear(fit.params.c, lab.c, 1e-6);
+    EXPECT_EQ(fit.params.t0, shift.by);
+}
+
+std::string labName(const ::testing::TestParamInfo<LabFit::ParamType>& info)
+{
+    const auto& [lab, k, shift] = info.param;
+    return std::string(lab.name) + "_y1e" + (k < 0 ? "Minus" : "") + std::to_string(std::abs(k)) + "_tShift" + shift.name;
+}
+
+// t0 = 2.7 does not come back exactly from the data's own units.
+INSTANTIATE_TEST_SUITE_P(Lab, LabFit,
+                         ::testing::Combine(::testing::ValuesIn(reference::kLabFits), ::testing::Values(-14, -7, 0, 7, 14),
+                                            ::testing::Values(Shift{"None", 0}, Shift{"TwoPointSeven", 2.7},
+                                                              Shift{"MinusAMillion", -1e6})),
+                         labName);
 
 // Whether the parameters are independent does not depend on the units of y.
 TEST(BestFit, OtherUnitsOfYScaleOnlyAAndItsUncertainty)
@@ -76,8 +119,15 @@ TEST(BestFit, DegenerateCasesGiveNoUncertainty)
         {"two points, two parameters", {0, 1}, {1, 2}, {1, 1, 0}, t0Fixed, FitStatus::Converged},
         {"all times equal", {2, 2, 2, 2}, {1, 2, 3, 4}, {5, 1, 0}, t0Fixed, FitStatus::Converged},
         {"every time at t0: f does not change with c", {0, 0, 0}, {1, 2, 3}, {5, 1, 0}, t0Fixed, FitStatus::Converged},
-        // 1e300·e^20 overflows, though its derivative in a does not.
-        {"overflow at the start", {0, 20}, {1, 2}, {1e300, 1, 0}, {false, true, true}, FitStatus::NotConverged},
+        // 1e300·e^20 overflows, though its derivative in a does not; one
+        // point of each sign gives no start from the data.
+        {"overflow at the start", {0, 20}, {1, -2}, {1e300, 1, 0}, {false, true, true}, FitStatus::NotConverged},
+        // Readings just below zero after the first time give no start from
+        // the data, and from a = 5, c = 1 the solver takes a towards 0.
+        {"a collapsing", {0, 0, 40, 80}, {9.8, 9.7, -0.05, -0.02}, {5, 1, 0}, {}, FitStatus::NotConverged},
+        // A local minimum near c = 0.72 whose error, 35.75, is above the
+        // mean's, 30.75; the error falls towards 5 as c goes to −∞.
+        {"a minimum worse than the mean", {0, 0, 3, 6}, {4, 4, -2, -1}, {-0.015, 0.7, 0}, {}, FitStatus::NotConverged},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
