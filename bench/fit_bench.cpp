@@ -91,8 +91,9 @@ FitResult bestFitOfData(const Data& data)
     return bestFit({4, 0.25, 0}, {}, data.t, data.y);
 }
 
-// "Mejor ajuste" from where the batch above starts; batch_ratio is the
-// batch's time over the fit's.
+// "Mejor ajuste" from where the batch above starts, which fits from there
+// and from the start read off the data; batch_ratio is the batch's time
+// over the fit's.
 void BestFit(benchmark::State& state)
 {
     const Data data;

@@ -72,4 +72,29 @@ inline const Fit kFits[] = {
      {0.0163929, 0.000278584, 0}, {0.037802, 0.000642416, 0}, 8, 0.0197672457068, 0.999849261845, false},
 };
 
+// Teaching-lab shapes, each fitted from a = 5, c = 1, t0 = 0 with nothing
+// fixed, so t0 stays at 0. The optima were computed outside the program
+// with mpmath at 50 digits: a(c) = Σy·e/Σe² in closed form, c where the
+// squared error's derivative vanishes (secant method), both to 13 digits.
+struct LabFit {
+    const char* name;
+    std::vector<double> t, y;
+    double a, c;
+};
+
+inline const LabFit kLabFits[] = {
+    // Capacitor discharge: volts every 10 s, about 9.8·e^(−t/20).
+    {"Capacitor", {0, 10, 20, 30, 40, 50, 60, 70, 80},
+     {9.79, 5.96, 3.59, 2.20, 1.31, 0.81, 0.50, 0.29, 0.17}, 9.795423024619, -0.04996867633712},
+    // Counts per minute every 10 min, about 1500·e^(−0.035t).
+    {"Counts", {0, 10, 20, 30, 40, 50, 60, 70},
+     {1512, 1041, 761, 517, 378, 255, 190, 124}, 1505.388999446, -0.03511965674296},
+    // Froth height in cm every 30 s, about 16·e^(−t/300).
+    {"Froth", {0, 30, 60, 90, 120, 150, 180, 210, 240, 270, 300, 330, 360},
+     {16.0, 14.4, 13.2, 11.8, 10.8, 9.6, 8.9, 7.8, 7.3, 6.4, 6.0, 5.2, 4.9}, 15.99252661976, -0.003330719781729},
+    // Air pressure in Pa every 1000 m of height, the standard atmosphere.
+    {"Pressure", {0, 1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000, 9000, 10000},
+     {101325, 89875, 79495, 70109, 61640, 54020, 47181, 41061, 35600, 30742, 26436}, 102501.4494578, -0.0001306394298659},
+};
+
 } // namespace reference

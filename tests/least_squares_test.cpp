@@ -1,10 +1,14 @@
+#include "fitting/data_start.h"
 #include "fitting/least_squares.h"
 #include "least_squares_reference.h"
+#include "near.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+#include <tuple>
+#include <variant>
 #include <vector>
 
 using namespace ajuste;
@@ -43,11 +47,53 @@ TEST_P(ReferenceFit, MatchesScipyAndStaysWhenFittedAgain)
     // No step lowers the sum from the optimum: that is convergence, not failure.
     const FitResult again = bestFit(fit.params, r.fixed, r.t, r.y);
     EXPECT_EQ(again.status, FitStatus::Converged);
+    EXPECT_EQ(again.start, Start::Current);
     expectNear(again.params.c, fit.params.c, 1e-9);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scipy, ReferenceFit, ::testing::ValuesIn(reference::kFits),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Every y times 10^k, every t and t0 moved by a shift: the same optimum,
+// t0 exactly where it was. The start a = 5, c = 1 overflows on some of
+// these data, and on others leads the solver to a near 0, where it stops at
+// no minimum.
+struct Shift {
+    const char* name;
+    double by;
+};
+
+class LabFit : public ::testing::TestWithParam<std::tuple<reference::LabFit, int, Shift>> {};
+
+TEST_P(LabFit, FoundFromTheDataWhateverTheUnitsOfYAndTheOriginOfT)
+{
+    const auto& [lab, k, shift] = GetParam();
+    const double factor = std::pow(10.0, k);
+    std::vector<double> t = lab.t, y = lab.y;
+    for (double& v : t)
+        v += shift.by;
+    for (double& v : y)
+        v *= factor;
+    const FitResult fit = bestFit({5, 1, shift.by}, {}, t, y);
+    ASSERT_EQ(fit.status, FitStatus::Converged);
+    EXPECT_EQ(fit.start, Start::FromData);
+    expectNear(fit.params.a, lab.a * factor, 1e-6);
+    expectNear(fit.params.c, lab.c, 1e-6);
+    EXPECT_EQ(fit.params.t0, shift.by);
+}
+
+std::string labName(const ::testing::TestParamInfo<LabFit::ParamType>& info)
+{
+    const auto& [lab, k, shift] = info.param;
+    return std::string(lab.name) + "_y1e" + (k < 0 ? "Minus" : "") + std::to_string(std::abs(k)) + "_tShift" + shift.name;
+}
+
+// t0 = 2.7 does not come back exactly from the data's own units.
+INSTANTIATE_TEST_SUITE_P(Lab, LabFit,
+                         ::testing::Combine(::testing::ValuesIn(reference::kLabFits), ::testing::Values(-14, -7, 0, 7, 14),
+                                            ::testing::Values(Shift{"None", 0}, Shift{"TwoPointSeven", 2.7},
+                                                              Shift{"MinusAMillion", -1e6})),
+                         labName);
 
 // Whether the parameters are independent does not depend on the units of y.
 TEST(BestFit, OtherUnitsOfYScaleOnlyAAndItsUncertainty)
@@ -73,8 +119,15 @@ TEST(BestFit, DegenerateCasesGiveNoUncertainty)
         {"two points, two parameters", {0, 1}, {1, 2}, {1, 1, 0}, t0Fixed, FitStatus::Converged},
         {"all times equal", {2, 2, 2, 2}, {1, 2, 3, 4}, {5, 1, 0}, t0Fixed, FitStatus::Converged},
         {"every time at t0: f does not change with c", {0, 0, 0}, {1, 2, 3}, {5, 1, 0}, t0Fixed, FitStatus::Converged},
-        // 1e300·e^20 overflows, though its derivative in a does not.
-        {"overflow at the start", {0, 20}, {1, 2}, {1e300, 1, 0}, {false, true, true}, FitStatus::NotConverged},
+        // 1e300·e^20 overflows, though its derivative in a does not; one
+        // point of each sign gives no start from the data.
+        {"overflow at the start", {0, 20}, {1, -2}, {1e300, 1, 0}, {false, true, true}, FitStatus::NotConverged},
+        // Readings just below zero after the first time give no start from
+        // the data, and from a = 5, c = 1 the solver takes a towards 0.
+        {"a collapsing", {0, 0, 40, 80}, {9.8, 9.7, -0.05, -0.02}, {5, 1, 0}, {}, FitStatus::NotConverged},
+        // A local minimum near c = 0.72 whose error, 35.75, is above the
+        // mean's, 30.75; the error falls towards 5 as c goes to −∞.
+        {"a minimum worse than the mean", {0, 0, 3, 6}, {4, 4, -2, -1}, {-0.015, 0.7, 0}, {}, FitStatus::NotConverged},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -84,6 +137,42 @@ TEST(BestFit, DegenerateCasesGiveNoUncertainty)
             EXPECT_FALSE(fit.uncertainty[k].has_value());
         if (fit.status != FitStatus::Converged) {
             EXPECT_EQ(fit.params, row.start);
+        }
+    }
+}
+
+using DataStart = std::variant<Params, NoDataStart>;
+
+TEST(StartFromData, LineThroughTheLogarithmsOrWhyNot)
+{
+    const Fixed none, aFixed{true, false, false}, cFixed{false, true, false};
+    const struct { const char* name; std::vector<double> t, y; Params current; Fixed fixed; DataStart start; } rows[] = {
+        // 3·e^(−0.5(t − 1)): the line is exact about t0 = 1.
+        {"decay about t0", {0, 1, 2, 4}, {3 * std::exp(0.5), 3, 3 * std::exp(-0.5), 3 * std::exp(-1.5)}, {5, 1, 1}, none,
+         Params{3, -0.5, 1}},
+        {"more negative points", {0, 1, 2, 3}, {-2, -2 * std::exp(0.3), -2 * std::exp(0.6), 7}, {}, none, Params{-2, 0.3, 0}},
+        {"as many of each sign", {0, 1, 2, 3}, {1, std::exp(1.0), -5, -6}, {}, none, Params{1, 1, 0}},
+        // ln y − 0.5·t is 1 and 2: a = e^1.5.
+        {"c fixed", {0, 2}, {std::exp(1.0), std::exp(3.0)}, {5, 0.5, 0}, cFixed, Params{4.48168907034, 0.5, 0}},
+        // Through ln 1 = 0: c = (1·1 + 2·4)/(1² + 2²).
+        {"a fixed", {1, 2}, {std::exp(1.0), std::exp(4.0)}, {1, 1, 0}, aFixed, Params{1, 1.8, 0}},
+        {"one point", {1}, {2}, {}, none, NoDataStart::TooFewPoints},
+        {"all at one time", {2, 2}, {1, 3}, {}, none, NoDataStart::TooFewPoints},
+        {"zeros have no sign", {0, 1, 2}, {0, 4, 0}, {}, none, NoDataStart::TooFewPoints},
+        {"a fixed at the other sign", {0, 1}, {1, 2}, {-1, 1, 0}, aFixed, NoDataStart::FixedAOfOtherSign},
+        {"a fixed at 0", {0, 1}, {1, 2}, {0, 1, 0}, aFixed, NoDataStart::FixedAOfOtherSign},
+        // The line from ln 1e300 at t = 1000 falls 1381.6 a unit: e^1382242 at t = 0.
+        {"a beyond the doubles", {1000, 1001}, {1e300, 1e-300}, {}, none, NoDataStart::OutOfRange},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const DataStart start = startFromData(row.current, row.fixed, row.t, row.y);
+        ASSERT_EQ(start.index(), row.start.index());
+        if (const Params* expected = std::get_if<Params>(&row.start)) {
+            for (const Parameter k : kParameters)
+                EXPECT_TRUE(near12(std::get<Params>(start)[k], (*expected)[k])) << name(k);
+        } else {
+            EXPECT_EQ(std::get<NoDataStart>(start), std::get<NoDataStart>(row.start));
         }
     }
 }

@@ -8,8 +8,8 @@
 namespace ajuste {
 
 enum class FitStatus {
-    Converged,
-    NotConverged, // no convergence, the model overflows at the start or the end, or GSL failed
+    Converged,    // at a minimum
+    NotConverged, // no minimum found from either start
     NothingToFit, // every parameter fixed
     TooFewPoints, // fewer points than parameters to fit
 };
@@ -19,9 +19,14 @@ struct Uncertainty {
     double halfWidth95; // the 95 % interval is value ± halfWidth95
 };
 
+// Where the optimum was found from: the parameters the fit started from,
+// or the start read off the data (startFromData).
+enum class Start { Current, FromData };
+
 struct FitResult {
     FitStatus status = FitStatus::NotConverged;
-    Params params;                // the optimum when converged, else the start
+    Params params; // the optimum when converged, else the start
+    Start start = Start::Current;
     PerParameter<bool> fitted;
     // a and t0 were both free: only a·e^(−c·t0) is determined, so t0 stayed
     // where it was as the origin of time and a was fitted.
@@ -37,8 +42,11 @@ struct FitResult {
     PerParameter<std::optional<Uncertainty>> uncertainty;
 };
 
-// Nonlinear least squares (Levenberg–Marquardt) from start over the
-// parameters that are not fixed; t and y are of the same length.
+// Nonlinear least squares (Levenberg–Marquardt) over the parameters that
+// are not fixed, from start and from the start read off the data, solved in
+// the data's own units (DataScale) so that neither the units of y nor the
+// origin of t changes the optimum. Keeps the lower minimum; where neither
+// start reaches one, NotConverged. t and y are of the same length.
 FitResult bestFit(const Params& start, const Fixed& fixed,
                   std::span<const double> t, std::span<const double> y);
 
