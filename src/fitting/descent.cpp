@@ -13,7 +13,7 @@ void descend(Params& p, double h, const Sums& sums)
 
 bool runBatch(Params& p, Sums& sums, const Fixed& fixed,
               std::span<const double> t, std::span<const double> y,
-              double errorAnt, double h, int passes)
+              double errorAnt, double h, int passes, std::vector<Params>* path)
 {
     for (int k = 0; k < passes; ++k) {
         sums = Sums{};
@@ -21,6 +21,8 @@ bool runBatch(Params& p, Sums& sums, const Fixed& fixed,
         if (errorGrew(sums.errorCuad, errorAnt))
             return true;
         descend(p, h, sums);
+        if (path)
+            path->push_back(p);
     }
     return false;
 }

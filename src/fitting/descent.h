@@ -2,6 +2,8 @@
 
 #include "fitting/evaluation.h"
 
+#include <vector>
+
 namespace ajuste {
 
 // The passes of the two batch buttons, named on them ("100 pasos").
@@ -14,9 +16,10 @@ void descend(Params& p, double h, const Sums& sums);
 
 // Up to `passes` passes of: sums at the current parameters, then the step.
 // A pass whose error is above errorAnt ends the batch before its step;
-// returns true when that happened. sums holds those of the last pass.
+// returns true when that happened. sums holds those of the last pass. Each
+// step's parameters are added to path, when given.
 bool runBatch(Params& p, Sums& sums, const Fixed& fixed,
               std::span<const double> t, std::span<const double> y,
-              double errorAnt, double h, int passes);
+              double errorAnt, double h, int passes, std::vector<Params>* path = nullptr);
 
 } // namespace ajuste

@@ -139,6 +139,8 @@ public:
     int readRows(const RowReader& take) const;
     TableCells& cells() { return table_; }
     Graph& graph() { return *fit_.graf; }
+    // The lowest and highest values the parameter's bar can take.
+    std::array<double, 2> barRange(Parameter k) const;
     // The axis numbers the graph view shows, and the two error boxes.
     std::vector<const QLabel*> axisLabels() const;
     // The two error boxes' texts: the squared error, then the normalised one.
@@ -157,6 +159,9 @@ signals:
     void captured();      // new points in tdatos/ydatos
     void redrawn();       // the curve drawn again, for new parameters or data
     void fixedChanged();  // a fix box ticked or unticked
+    // The parameters a step or a batch went through, from those before it.
+    void stepped(const std::vector<Params>& path);
+    void recovered();     // back at the start values after numeric trouble
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

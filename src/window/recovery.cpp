@@ -19,6 +19,7 @@ void Form1::desbord()
     capturar();
     redrawReleasing([this] { pinter(); });
     clearReadOuts();
+    emit recovered();
 }
 
 // The start values a = 5, c = 1, t0 = 0, with their boxes and bars; the

@@ -18,8 +18,11 @@ void Form1::paso_Click()
         resetSums();
         const double h = readStepSize();
         addSumsAndShow();
+        std::vector<Params> path{state_.p};
         descend(state_.p, h, state_.sums);
+        path.push_back(state_.p);
         writeBackParams();
+        emit stepped(path);
         pinter();
     });
 }
@@ -44,10 +47,12 @@ void Form1::runBatchClick(int passes)
         palette::setBackground(fit_.label10, palette::white);
         recordPreviousError();
         const double h = readStepSize();
-        if (runBatch(state_.p, state_.sums, fixedParams(), tPoints(), yPoints(), state_.errorAnt, h, passes))
+        std::vector<Params> path{state_.p};
+        if (runBatch(state_.p, state_.sums, fixedParams(), tPoints(), yPoints(), state_.errorAnt, h, passes, &path))
             palette::setBackground(fit_.label10, palette::magenta);
         showReadOuts();
         writeBackParams();
+        emit stepped(path);
         pinter();
     });
 }

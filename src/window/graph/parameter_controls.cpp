@@ -65,6 +65,12 @@ void Form1::setParameters(const Params& p)
     });
 }
 
+std::array<double, 2> Form1::barRange(Parameter k) const
+{
+    const ParameterScale& scale = *fit_.rows[k].scale;
+    return {scale.fromPosition(scale.minimum), scale.fromPosition(scale.maximum)};
+}
+
 void Form1::showValue(const ParamRow& row)
 {
     row.box->setText(text(parameter(row)));
