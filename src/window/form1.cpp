@@ -119,14 +119,9 @@ QString Form1::text(double x) const
     return QString::fromStdString(toText(x, numbers_));
 }
 
-std::span<const double> Form1::tPoints() const
+Form1::Points Form1::points() const
 {
-    return std::span(state_.tdatos).first(state_.npuntos);
-}
-
-std::span<const double> Form1::yPoints() const
-{
-    return std::span(state_.ydatos).first(state_.npuntos);
+    return {std::span(state_.tdatos).first(state_.npuntos), std::span(state_.ydatos).first(state_.npuntos)};
 }
 
 } // namespace ajuste

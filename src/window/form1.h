@@ -128,10 +128,12 @@ public:
 
     const WindowState& state() const { return state_; }
     const NumberFormat& numberFormat() const { return numbers_; }
-    double value(const QString& text) const; // throws NumericError
     QString text(double x) const;
-    std::span<const double> tPoints() const;
-    std::span<const double> yPoints() const;
+    // The captured points, t and y of each.
+    struct Points {
+        std::span<const double> t, y;
+    };
+    Points points() const;
     Fixed fixedParams() const;
 
     // The table's rows up to the first whose t cell is empty or whose cells
@@ -167,6 +169,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    double value(const QString& text) const; // throws NumericError
+
     // Start-up and views (window/)
     void buildControls(double pixelsPerTwip);
     void connectEvents();
@@ -187,7 +191,6 @@ private:
     void pinter(); // the light redraw after a step, which has evaluated already
     void drawCurveAndPoints(CurveRule rule);
     void graf_Click();
-    double& parameter(const ParamRow& row);
     void scrollChanged(const ParamRow& row);
     void valueKeyPressed(const ParamRow& row, int code);
     void valueLeft(const ParamRow& row);
@@ -200,7 +203,6 @@ private:
     void recordPreviousError();
     void showReadOuts();
     void clearReadOuts();
-    void colourErrorBox();
     void paso_Click();
     void paso3_Click();
     void paso4_Click();
@@ -216,7 +218,6 @@ private:
     void Command1_Click();
     void guardar();
     void Recuperar_Click();
-    void loadTable(const std::vector<RowTexts>& rows);
 
     WindowState state_;
     NumberFormat numbers_;

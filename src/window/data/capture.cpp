@@ -56,7 +56,7 @@ void Form1::warnAboutPeriod(int code)
 void Form1::computeYmedia()
 {
     double sum = 0.0;
-    for (double y : yPoints())
+    for (double y : points().y)
         sum += y;
     state_.ymedia = sum / state_.npuntos;
 }

@@ -31,18 +31,16 @@ void Form1::saveTable(const QString& path)
     writeTableFile(path, rows, numbers_, dialogs_);
 }
 
-// A file that cannot be read is refused with the table kept.
+// A file that cannot be read is refused with the table kept. The cells take
+// the loaded texts as they stand, and the data arrays are read from them at
+// once, so that a fit never works on points the user no longer sees. Rows
+// past the table's end are said, not dropped silently.
 void Form1::openFile(const QString& path)
 {
-    if (const auto rows = readTableFile(path, numbers_, dialogs_))
-        loadTable(*rows);
-}
-
-// The cells take the loaded texts as they stand, and the data arrays are read
-// from them at once, so that a fit never works on points the user no longer
-// sees. Rows past the table's end are said, not dropped silently.
-void Form1::loadTable(const std::vector<RowTexts>& rows)
-{
+    const std::optional<std::vector<RowTexts>> read = readTableFile(path, numbers_, dialogs_);
+    if (!read)
+        return;
+    const std::vector<RowTexts>& rows = *read;
     if (rows.size() > std::size_t(kRows))
         dialogs_.say(texts::rowsLeftOut(kRows, int(rows.size()) - kRows));
     for (int k = 0; k < kRows; ++k) {

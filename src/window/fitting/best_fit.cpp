@@ -29,7 +29,8 @@ BestFit::BestFit(Form1& form, GraphMenu& menu) : QObject(&form), form_(form)
 void BestFit::fit()
 {
     const Fixed fixed = form_.fixedParams();
-    const FitResult fit = bestFit(form_.state().p, fixed, form_.tPoints(), form_.yPoints());
+    const Form1::Points points = form_.points();
+    const FitResult fit = bestFit(form_.state().p, fixed, points.t, points.y);
     switch (fit.status) {
     case FitStatus::NothingToFit: form_.dialogs().say(texts::kNothingToFit); return;
     case FitStatus::TooFewPoints: form_.dialogs().say(QString(texts::kTooFewPoints).arg(fit.n).arg(fit.fittedCount)); return;
@@ -43,8 +44,7 @@ void BestFit::fit()
     }
     if (form_.state().ocupado)
         return;
-    lastFit_ = LastFit{fit, fixed, {form_.tPoints().begin(), form_.tPoints().end()},
-                       {form_.yPoints().begin(), form_.yPoints().end()}};
+    lastFit_ = LastFit{fit, fixed, {points.t.begin(), points.t.end()}, {points.y.begin(), points.y.end()}};
     form_.setParameters(p);
 }
 
@@ -68,7 +68,8 @@ bool BestFit::withinBars(const Params& p) const
 bool BestFit::fitIsCurrent() const
 {
     return lastFit_ && lastFit_->result.params == form_.state().p && lastFit_->fixed == form_.fixedParams() &&
-           std::ranges::equal(lastFit_->t, form_.tPoints()) && std::ranges::equal(lastFit_->y, form_.yPoints());
+           std::ranges::equal(lastFit_->t, form_.points().t) &&
+           std::ranges::equal(lastFit_->y, form_.points().y);
 }
 
 // Each parameter with its uncertainty where it has one, then the fit's

@@ -48,7 +48,7 @@ void Form1::runBatchClick(int passes)
         recordPreviousError();
         const double h = readStepSize();
         std::vector<Params> path{state_.p};
-        if (runBatch(state_.p, state_.sums, fixedParams(), tPoints(), yPoints(), state_.errorAnt, h, passes, &path))
+        if (runBatch(state_.p, state_.sums, fixedParams(), points().t, points().y, state_.errorAnt, h, passes, &path))
             palette::setBackground(fit_.label10, palette::magenta);
         showReadOuts();
         writeBackParams();

@@ -18,9 +18,10 @@ void Form1::resetSums()
 // The sums at the current parameters, with their read-outs and colour.
 void Form1::addSumsAndShow()
 {
-    addPointSums(state_.sums, state_.p, fixedParams(), tPoints(), yPoints());
+    addPointSums(state_.sums, state_.p, fixedParams(), points().t, points().y);
     showReadOuts();
-    colourErrorBox();
+    palette::setBackground(fit_.label10, errorGrew(state_.sums.errorCuad, state_.errorAnt) ? palette::magenta
+                                                                                 : palette::white);
 }
 
 void Form1::recordPreviousError()
@@ -43,12 +44,6 @@ void Form1::clearReadOuts()
         label->clear();
     fit_.label9->clear();
     fit_.label10->clear();
-}
-
-void Form1::colourErrorBox()
-{
-    palette::setBackground(fit_.label10, errorGrew(state_.sums.errorCuad, state_.errorAnt) ? palette::magenta
-                                                                                 : palette::white);
 }
 
 std::array<QString, 2> Form1::errorTexts() const

@@ -27,7 +27,7 @@ void Form1::drawCurveAndPoints(CurveRule rule)
     graf.setPenWidth(1);
     plotCurve(state_.p, rule, state_.ymax, [&](double x, double y) { graf.setPoint(x, y, palette::red); });
     graf.setPenWidth(4);
-    plotPoints(tPoints(), yPoints(), state_.ymax, [&](double x, double y) { graf.setPoint(x, y, palette::blue); });
+    plotPoints(points().t, points().y, state_.ymax, [&](double x, double y) { graf.setPoint(x, y, palette::blue); });
     emit redrawn();
 }
 

@@ -7,17 +7,12 @@
 
 namespace ajuste {
 
-double& Form1::parameter(const ParamRow& row)
-{
-    return state_.p[row.scale->parameter];
-}
-
 void Form1::scrollChanged(const ParamRow& row)
 {
     if (!takeOcupado())
         return;
-    parameter(row) = row.scale->fromPosition(row.bar->value());
-    row.box->setText(text(parameter(row)));
+    state_.p[row.scale->parameter] = row.scale->fromPosition(row.bar->value());
+    row.box->setText(text(state_.p[row.scale->parameter]));
     redrawReleasing([this] { pintar(); });
 }
 
@@ -39,7 +34,7 @@ void Form1::valueLeft(const ParamRow& row)
 void Form1::takeTypedValue(const ParamRow& row)
 {
     const bool taken = recovering([&] {
-        parameter(row) = value(row.box->text());
+        state_.p[row.scale->parameter] = value(row.box->text());
         showValue(row);
     });
     if (taken) {
@@ -73,8 +68,8 @@ std::array<double, 2> Form1::barRange(Parameter k) const
 
 void Form1::showValue(const ParamRow& row)
 {
-    row.box->setText(text(parameter(row)));
-    row.bar->setPosition(toInt16(row.scale->toPosition(parameter(row))));
+    row.box->setText(text(state_.p[row.scale->parameter]));
+    row.bar->setPosition(toInt16(row.scale->toPosition(state_.p[row.scale->parameter])));
 }
 
 } // namespace ajuste
