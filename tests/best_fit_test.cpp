@@ -64,14 +64,14 @@ TEST_F(BestFitOf, ThreePointsCopiesTheUncertainties)
     EXPECT_TRUE(form->findChild<ResultsWindow*>()->shownText().contains(texts::kStale));
 }
 
-// a = 40 lies beyond LSCR's 20: the values are said and nothing moves.
+// c = ln 900 lies beyond CSCR's 6: the values are said and nothing moves.
 TEST_F(BestFitOf, OptimumBeyondTheBarsIsRefused)
 {
-    fillRow(0, "0", "40");
-    fillRow(1, "1", "100");
+    fillRow(0, "0", "0,01");
+    fillRow(1, "1", "9");
     enterGraphView();
     QTest::keyClick(find("graf"), Qt::Key_M, Qt::ControlModifier);
-    EXPECT_TRUE(messageTexts().startsWith("El óptimo (a = 40, c = 0,916290731874")) << messageTexts().toStdString();
+    EXPECT_TRUE(messageTexts().startsWith("El óptimo (a = 0,01, c = 6,80239476332")) << messageTexts().toStdString();
     EXPECT_EQ(textOf("Lval"), "5");
 }
 

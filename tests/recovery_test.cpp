@@ -2,6 +2,7 @@
 
 #include "near.h"
 #include "window/graph/scroll_bar.h"
+#include "window/texts.h"
 #include "worked_example.h"
 
 #include <QApplication>
@@ -122,6 +123,8 @@ TEST_F(RecoveryRedraw, FailingItsOwnRedrawLeavesTheWindowUsable)
     fillRow(0, "0", "1");
     fillRow(1, "1", "1e308");
     enterGraphView();
+    EXPECT_EQ(messageTexts(), texts::noWorld(NoWorld::TooLarge)); // the box stays
+    messages.clear();
     click("paso");
     EXPECT_EQ(messageTexts(), "Desbordamiento");
     EXPECT_FALSE(state().ocupado);

@@ -4,6 +4,7 @@
 #include "data/data_file.h"
 #include "data/table_text.h"
 #include "fitting/parameter_scale.h"
+#include "graph/box_map.h"
 #include "window/graph/scroll_bar.h"
 #include "window/texts.h"
 
@@ -69,6 +70,8 @@ private:
         return k < N ? names[k] : "";
     }
     std::size_t below(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); }
+    // Mostly numbers of the graph's box, now and then seconds, counts, pascals or amperes.
+    double outsideTheBoxNowAndThen() { return pick({1.0, 1.0, 1.0, 20.0, 1500.0, 1e5, 1e-3}); }
     void typeKeys(QLineEdit* box, const QString& text);
     // One user event, counting the most messages one event showed.
     void oneEvent(const std::function<void()>& event)
@@ -144,7 +147,9 @@ std::string Session::act()
 QString Session::randomText()
 {
     switch (below(4)) {
-    case 0: return QString::number(std::uniform_real_distribution<double>(-6, 16)(random), 'f', below(4)).replace('.', ',');
+    case 0: return QString::number(outsideTheBoxNowAndThen() * std::uniform_real_distribution<double>(-6, 16)(random), 'f',
+                                   below(4))
+        .replace('.', ',');
     case 1: return QString::number(std::uniform_int_distribution<int>(0, 10)(random));
     case 2: return pick<QString>({"", " ", "   ", "abc", "-", "+", ",", ".", "e", "1E+400", "1E-400", "-1E+400",
                                   "123456789012345678901234567890", "1.234.567,5", "1,2,3", "1..2", "ñ", "€5", "２",
@@ -167,11 +172,12 @@ QString Session::randomBlock()
     const bool english = below(2);
     const QString separator = english ? pick<QString>({"\t", ",", " "}) : pick<QString>({"\t", ";", "  "});
     const int fields = pick({1, 2, 2, 3});
+    const double scale = outsideTheBoxNowAndThen();
     QString text = below(3) ? "" : "t" + separator + "f(t)\n";
     for (std::size_t rows = below(4) ? 1 + below(25) : 1; rows > 0; --rows) {
         QStringList line;
         for (int k = 0; k < fields; ++k)
-            line << (below(60) ? QString::number(std::uniform_real_distribution<double>(-6, 16)(random), 'f', below(4))
+            line << (below(60) ? QString::number(scale * std::uniform_real_distribution<double>(-6, 16)(random), 'f', below(4))
                                : randomText());
         const QString joined = line.join(separator);
         text += (english ? joined : QString(joined).replace('.', ',')) + pick<QString>({"\n", "\r\n"});
@@ -481,7 +487,8 @@ void Session::expectSound(std::size_t messagesBefore)
         if (find<QLineEdit>(row.box) != untaken) {
             EXPECT_EQ(textOf(row.box), numberText(value)) << row.box;
         }
-        EXPECT_EQ(position(row.bar), toInt16(row.scale.toPosition(value))) << row.bar;
+        const double inBox = toBox(state().world, state().p)[row.scale.parameter];
+        EXPECT_EQ(position(row.bar), toInt16(row.scale.toPosition(inBox))) << row.bar;
     }
 }
 

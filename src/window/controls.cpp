@@ -66,6 +66,12 @@ QLabel* ControlBuilder::label(const Control& c)
     return file(label, c);
 }
 
+AxisLabel ControlBuilder::axisLabel(const Control& c)
+{
+    QLabel* axis = label(c);
+    return {axis, axis->geometry()};
+}
+
 QLabel* ControlBuilder::readOut(const Control& c)
 {
     QLabel* readOut = label(c);

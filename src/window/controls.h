@@ -60,6 +60,7 @@ public:
     ControlBuilder(QWidget* form, double pixelsPerTwip, ViewControls& views);
 
     QLabel* label(const Control& c);
+    AxisLabel axisLabel(const Control& c);
     QLabel* readOut(const Control& c);
     QLabel* picture(const Control& c);
     QLineEdit* textBox(const Control& c);

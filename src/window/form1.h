@@ -4,15 +4,19 @@
 #include "data/number_text.h"
 #include "fitting/evaluation.h"
 #include "fitting/parameter_scale.h"
+#include "graph/log_world.h"
 #include "graph/plot.h"
+#include "graph/world.h"
 #include "window/data/table_io.h"
 #include "window/dialogs.h"
 
+#include <QRect>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -45,6 +49,11 @@ struct WindowState {
     // redraw's handler (redrawReleasing).
     bool ocupado = false;
     bool modoTabla = true;
+    // The values the graph shows: the box for points inside it, else a
+    // world chosen from them, onto which the box, the bars and the start
+    // values are mapped. The log view, while it is on.
+    World world;
+    std::optional<LogWorld> logView;
 };
 
 // One parameter's row in the graph view: bar above box, with its fix box.
@@ -101,8 +110,15 @@ struct FitControls {
     QPushButton* paso4 = nullptr;
 };
 
+// An axis number, and its place in the form's description.
+struct AxisLabel {
+    QLabel* label = nullptr;
+    QRect described;
+};
+
 struct ViewControls {
     QPushButton* Command5 = nullptr;
+    AxisLabel Minimo, maximo, inicio, Final, Label14;
     std::array<std::vector<QWidget*>, kGroups> groups; // in the order of the control table
 };
 
@@ -141,8 +157,10 @@ public:
     int readRows(const RowReader& take) const;
     TableCells& cells() { return table_; }
     Graph& graph() { return *fit_.graf; }
-    // The lowest and highest values the parameter's bar can take.
+    // The lowest and highest values the parameter's bar can take, and
+    // whether the bars can take all three of p.
     std::array<double, 2> barRange(Parameter k) const;
+    bool barsReach(const Params& p) const;
     // The axis numbers the graph view shows, and the two error boxes.
     std::vector<const QLabel*> axisLabels() const;
     // The two error boxes' texts: the squared error, then the normalised one.
@@ -155,6 +173,9 @@ public:
     // As if typed into the boxes: bars, boxes, redraw and read-outs; a value
     // the bars cannot take ends in the recovery.
     void setParameters(const Params& p);
+    // The vertical axis in decades, or back to the linear one; false, after
+    // saying why, when no point can be shown on it.
+    bool setLogarithmic(bool on);
 
 signals:
     void tableLoaded();   // the cells filled from a file
@@ -180,6 +201,9 @@ private:
     void showGraphControls(Group last);
     void showTableView();
     void showGroups(Group first, Group last, bool shown);
+    void followData();
+    bool chooseLogView();
+    void showWorld();
     void desbord();
     void resetParameters();
     bool takeOcupado();
@@ -196,6 +220,8 @@ private:
     void valueLeft(const ParamRow& row);
     void takeTypedValue(const ParamRow& row);
     void showValue(const ParamRow& row);
+    double barValue(const ParamRow& row, int position) const;
+    int barPosition(const ParamRow& row, double value) const;
 
     // Fit evaluation and descent (window/fitting/)
     void resetSums();

@@ -1,6 +1,7 @@
 #include "window/form1.h"
 
 #include "common/numeric_error.h"
+#include "graph/box_map.h"
 #include "window/texts.h"
 
 #include <QLineEdit>
@@ -22,11 +23,11 @@ void Form1::desbord()
     emit recovered();
 }
 
-// The start values a = 5, c = 1, t0 = 0, with their boxes and bars; the
-// bars' change events find ocupado set.
+// The start values a = 5, c = 1, t0 = 0 (their image in the world), with
+// their boxes and bars; the bars' change events find ocupado set.
 void Form1::resetParameters()
 {
-    state_.p = Params{};
+    state_.p = toWorld(state_.world, Params{});
     for (Parameter k : kParameters)
         showValue(fit_.rows[k]);
 }

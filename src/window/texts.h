@@ -1,5 +1,7 @@
 #pragma once
 
+#include "graph/world.h"
+
 #include <QString>
 
 // The program's own texts, shown to the user as they stand.
@@ -43,6 +45,17 @@ inline QString rowsLeftOut(int taken, int left)
 {
     return left == 1 ? QString("Se tomaron %1 filas; no se tomó la última.").arg(taken)
                      : QString("Se tomaron %1 filas; no se tomaron las últimas %2 filas.").arg(taken).arg(left);
+}
+
+// Why the graph cannot show the points.
+inline QString noWorld(NoWorld reason)
+{
+    switch (reason) {
+    case NoWorld::TooLarge: return "Hay valores más allá de ±1E+300: la gráfica no puede mostrarlos.";
+    case NoWorld::TooSmall: return "Los puntos distan menos de 1E-300 entre sí: la gráfica no puede separarlos.";
+    case NoWorld::NoPositivePoint: return "Ningún punto tiene f(t) mayor que 0: la escala logarítmica no puede mostrarlo.";
+    }
+    return {};
 }
 
 // The data table's menu.

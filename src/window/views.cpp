@@ -22,6 +22,7 @@ void Form1::Command5_Click()
     showGraphControls(Group::ParameterPictures);
     capturar();
     computeYmedia();
+    followData();
     redrawReleasing([this] { pintar(); });
 }
 

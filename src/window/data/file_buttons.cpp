@@ -49,8 +49,10 @@ void Form1::openFile(const QString& path)
         table_.yv[k]->setText(loaded ? rows[k][1] : QString());
     }
     state_.npuntos = takeRows(false);
-    if (state_.npuntos > 0)
+    if (state_.npuntos > 0) {
         computeYmedia();
+        followData();
+    }
     if (!state_.modoTabla)
         redrawReleasing([this] { pintar(); });
     emit tableLoaded();

@@ -1,6 +1,5 @@
 #include "window/fitting/best_fit.h"
 
-#include "common/numeric_error.h"
 #include "window/fitting/results_window.h"
 #include "window/form1.h"
 #include "window/graph/graph_menu.h"
@@ -38,7 +37,7 @@ void BestFit::fit()
     case FitStatus::Converged: break;
     }
     const Params& p = fit.params;
-    if (!withinBars(p)) {
+    if (!form_.barsReach(p)) {
         form_.dialogs().say(QString(texts::kBeyondTheBars).arg(form_.text(p.a), form_.text(p.c), form_.text(p.t0)));
         return;
     }
@@ -46,21 +45,6 @@ void BestFit::fit()
         return;
     lastFit_ = LastFit{fit, fixed, {points.t.begin(), points.t.end()}, {points.y.begin(), points.y.end()}};
     form_.setParameters(p);
-}
-
-bool BestFit::withinBars(const Params& p) const
-{
-    for (Parameter k : kParameters) {
-        const ParameterScale& scale = *kScales[k];
-        try {
-            const int position = toInt16(scale.toPosition(p[k]));
-            if (position < scale.minimum || position > scale.maximum)
-                return false;
-        } catch (const NumericError&) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // The optimum's figures hold while the parameters, the fixed ones and the

@@ -11,10 +11,18 @@
 
 namespace ajuste {
 
+namespace {
+
+inline constexpr int kTickLength = 60; // twips
+
+} // namespace
+
 Graph::Graph(double pixelsPerTwip, QWidget* parent)
     : QWidget(parent),
       scale_(pixelsPerTwip),
-      size_(toPixels(kGraphWidth, pixelsPerTwip), toPixels(kGraphHeight, pixelsPerTwip))
+      size_(toPixels(kGraphWidth, pixelsPerTwip), toPixels(kGraphHeight, pixelsPerTwip)),
+      line_(new QWidget(this)),
+      zeroX_(kZeroX)
 {
     // Drawn at the screen's own pixels; painted back at the logical size.
     const qreal ratio = devicePixelRatioF();
@@ -24,14 +32,28 @@ Graph::Graph(double pixelsPerTwip, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     clear();
 
-    auto* line = new QWidget(this);
-    line->setObjectName("Line2");
-    line->setGeometry(lineAtZero());
-    line->setAutoFillBackground(true);
-    QPalette p = line->palette();
+    line_->setObjectName("Line2");
+    line_->setGeometry(lineAtZero());
+    line_->setAutoFillBackground(true);
+    QPalette p = line_->palette();
     p.setColor(QPalette::Window, Qt::black);
-    line->setPalette(p);
-    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    line_->setPalette(p);
+    line_->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Graph::setZeroLine(std::optional<double> x)
+{
+    zeroX_ = x;
+    line_->setVisible(x.has_value());
+    if (x)
+        line_->setGeometry(lineAtZero());
+}
+
+void Graph::setTicks(std::vector<Tick> bottom, std::vector<Tick> left)
+{
+    bottomTicks_ = std::move(bottom);
+    leftTicks_ = std::move(left);
+    update();
 }
 
 void Graph::setBackground(const QColor& colour)
@@ -60,10 +82,20 @@ QPoint Graph::toPixel(double x, double y) const
 
 QRect Graph::lineAtZero() const
 {
-    return {toPixels(kZeroX, scale_), 0, 1, size_.height()};
+    return zeroX_ ? QRect(toPixels(*zeroX_, scale_), 0, 1, size_.height()) : QRect();
 }
 
 void Graph::setPoint(double x, double y, const QColor& colour)
+{
+    addDot(x, y, colour, false);
+}
+
+void Graph::setOpenMark(double x, double y, const QColor& colour)
+{
+    addDot(x, y, colour, true);
+}
+
+void Graph::addDot(double x, double y, const QColor& colour, bool open)
 {
     const double px = x * scale_;
     const double py = y * scale_;
@@ -73,7 +105,7 @@ void Graph::setPoint(double x, double y, const QColor& colour)
     const QRect place = QRect(toPixel(x, y), QSize(penWidth_, penWidth_)) & QRect(QPoint(), size_);
     if (place.isEmpty())
         return;
-    dots_.push_back({place, colour});
+    dots_.push_back({place, colour, open});
     QPainter painter(&image_);
     paintDots(painter, std::span(dots_).last(1));
     update();
@@ -84,6 +116,31 @@ void Graph::paint(QPainter& painter) const
     painter.fillRect(QRect(QPoint(), size_), background_);
     paintDots(painter, dots_);
     painter.fillRect(lineAtZero(), Qt::black); // Line2 lies over the drawing
+    paintTicks(painter);
+}
+
+// Marks inwards from the bottom and left edges, each value beside its mark.
+void Graph::paintTicks(QPainter& painter) const
+{
+    painter.save();
+    painter.setPen(Qt::black);
+    painter.setFont(font());
+    const int mark = toPixels(kTickLength, scale_);
+    const int textHeight = painter.fontMetrics().height();
+    const int bottom = size_.height();
+    for (const Tick& tick : bottomTicks_) {
+        const int x = toPixels(tick.at, scale_);
+        painter.drawLine(x, bottom - mark, x, bottom);
+        painter.drawText(QRect(x - size_.width(), bottom - mark - textHeight, 2 * size_.width(), textHeight),
+                         Qt::AlignHCenter | Qt::AlignBottom, tick.text);
+    }
+    for (const Tick& tick : leftTicks_) {
+        const int y = toPixels(tick.at, scale_);
+        painter.drawLine(0, y, mark, y);
+        painter.drawText(QRect(mark + 2, y - textHeight / 2, size_.width(), textHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         tick.text);
+    }
+    painter.restore();
 }
 
 // Each run of dots of one colour is one shape, so that a vector file holds
@@ -94,16 +151,21 @@ void Graph::paintDots(QPainter& painter, std::span<const Dot> dots)
         QPainterPath path;
         path.setFillRule(Qt::WindingFill);
         auto end = run;
-        for (; end != dots.end() && end->colour == run->colour; ++end)
-            path.addRect(end->place);
-        painter.fillPath(path, run->colour);
+        for (; end != dots.end() && end->colour == run->colour && end->open == run->open; ++end)
+            path.addRect(end->open ? QRectF(end->place).adjusted(0.5, 0.5, -0.5, -0.5) : QRectF(end->place));
+        if (run->open)
+            painter.strokePath(path, QPen(run->colour, 1));
+        else
+            painter.fillPath(path, run->colour);
         run = end;
     }
 }
 
 void Graph::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawImage(0, 0, image_);
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+    paintTicks(painter);
 }
 
 void Graph::mousePressEvent(QMouseEvent* event)
