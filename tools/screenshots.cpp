@@ -20,8 +20,24 @@ namespace {
 const std::pair<const char*, const char*> kPoints[] = {
     {"-3", "0,5"}, {"-2", "0,9"}, {"-1", "1,7"}, {"0", "3,1"}, {"1", "5,4"}, {"2", "9,6"},
 };
+// Air pressure in pascals against the altitude in kilometres, from the U.S.
+// Standard Atmosphere, 1976 (NOAA, NASA and USAF), at geometric altitudes,
+// rounded to the pascal: far outside the graph's box.
+const std::pair<const char*, const char*> kAtmosphere[] = {
+    {"0", "101325"}, {"1", "89876"}, {"2", "79501"}, {"3", "70121"}, {"4", "61660"}, {"5", "54048"},
+    {"6", "47218"},  {"7", "41105"}, {"8", "35652"}, {"9", "30801"}, {"10", "26500"},
+};
 // Small enough for the descent from a = 5, c = 1 to settle without overflow.
 const char* const kStepSize = "0,0002";
+
+template <std::size_t N>
+void fillTable(const QWidget& window, const std::pair<const char*, const char*> (&points)[N])
+{
+    for (int row = 0; row < 20; ++row) {
+        tableCell(window, "xv", row)->setText(row < int(N) ? points[row].first : "");
+        tableCell(window, "yv", row)->setText(row < int(N) ? points[row].second : "");
+    }
+}
 
 void click(const QWidget& window, const char* button)
 {
@@ -69,8 +85,9 @@ bool save(const QPixmap& picture, const QDir& folder, const char* name)
 
 // screenshots FOLDER: the window in the table view with a few points, with
 // a cell's menu open; in the graph view after "10000 pasos" on them, with
-// the graph's menu open there; the results of "Mejor ajuste" from there; as
-// PNG files in FOLDER.
+// the graph's menu open there; the results of "Mejor ajuste" from there; the
+// standard atmosphere's pressures after "Mejor ajuste", then on the
+// logarithmic scale; as PNG files in FOLDER.
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -85,11 +102,7 @@ int main(int argc, char* argv[])
     QStringList messages;
     window.dialogs().message = [&](const QString& text) { messages << text; };
     window.show();
-    int row = 0;
-    for (const auto& [t, y] : kPoints) {
-        tableCell(window, "xv", row)->setText(t);
-        tableCell(window, "yv", row++)->setText(y);
-    }
+    fillTable(window, kPoints);
     if (!save(shot(window), folder, "ventana-tabla.png") ||
         !save(shotWithMenu(window, tableCell(window, "yv", 2)), folder, "menu-tabla.png"))
         return 1;
@@ -106,5 +119,15 @@ int main(int argc, char* argv[])
         return 1;
     trigger(window, "Mejor ajuste");
     trigger(window, "Resultados…");
-    return save(shot(*window.findChild<QWidget*>("resultados")), folder, "resultados.png") ? 0 : 1;
+    if (!save(shot(*window.findChild<QWidget*>("resultados")), folder, "resultados.png"))
+        return 1;
+
+    click(window, "Command5");
+    fillTable(window, kAtmosphere);
+    click(window, "Command5");
+    trigger(window, "Mejor ajuste");
+    if (!save(shot(window), folder, "atmosfera.png"))
+        return 1;
+    trigger(window, "Escala logarítmica");
+    return save(shot(window), folder, "atmosfera-logaritmica.png") && messages.isEmpty() ? 0 : 1;
 }

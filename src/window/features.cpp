@@ -4,6 +4,7 @@
 #include "window/data/table_files.h"
 #include "window/fitting/best_fit.h"
 #include "window/graph/graph_menu.h"
+#include "window/graph/log_scale.h"
 
 namespace ajuste {
 
@@ -13,6 +14,7 @@ void addFeatures(Form1& form)
     new TableClipboard(form, files->actions());
     auto* graphMenu = new GraphMenu(form);
     new BestFit(form, *graphMenu);
+    new LogScale(form, *graphMenu);
 }
 
 } // namespace ajuste
