@@ -2,6 +2,7 @@
 
 #include "near.h"
 #include "window/graph/graph_widget.h"
+#include "window/graph/scroll_bar.h"
 #include "window/texts.h"
 
 #include <QLabel>
@@ -59,6 +60,8 @@ TEST_F(DataWorld, RecoveryResetsToTheWorldsStartValues)
     EXPECT_TRUE(near12(state().p.c, 1 / 0.7));
     EXPECT_TRUE(near12(state().p.t0, 1.5));
     EXPECT_EQ(position("LSCR"), -50);
+    find<ScrollBar>("CSCR")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_TRUE(near12(state().p.c, 1.1 / 0.7)); // a step of the bar is a step of the box
 }
 
 TEST_F(DataWorld, BarsReachTheOptimumAndTheLogScaleShowsALine)
@@ -75,13 +78,9 @@ TEST_F(DataWorld, BarsReachTheOptimumAndTheLogScaleShowsALine)
 // Back inside the box, the window is as described again.
 TEST_F(DataWorld, DataInsideTheBoxBringTheBoxBack)
 {
-    click("Command5");
-    for (int row = 0; row <= 10; ++row) {
-        xv(row)->clear();
-        yv(row)->clear();
-    }
-    typeWorkedExample();
-    enterGraphView();
+    InTemporaryFolder folder;
+    writeFile(" 2 \r\n0\r\n4\r\n1\r\n10\r\n");
+    click("Recuperar");
     EXPECT_EQ(axisNumbers(), QStringList({"-5", "15", "0", "10", "0"}));
     EXPECT_EQ(find("Label14")->x(), 1800 / 15); // at 96 dpi, as described
 }
