@@ -28,4 +28,19 @@ const ParameterScale kScaleT{
     [](double t0) { return checked(t0 * 5); },
 };
 
+bool withinBars(const Params& p)
+{
+    for (Parameter k : kParameters) {
+        const ParameterScale& scale = *kScales[k];
+        try {
+            const int position = toInt16(scale.toPosition(p[k]));
+            if (position < scale.minimum || position > scale.maximum)
+                return false;
+        } catch (const NumericError&) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace ajuste

@@ -19,4 +19,7 @@ extern const ParameterScale kScaleC; // CSCR: c = p / 10
 extern const ParameterScale kScaleT; // TSCR: t0 = p / 5
 inline constexpr PerParameter<const ParameterScale*> kScales{&kScaleA, &kScaleC, &kScaleT};
 
+// Whether each of p's values has a position on its bar.
+bool withinBars(const Params& p);
+
 } // namespace ajuste

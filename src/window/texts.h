@@ -105,4 +105,15 @@ inline constexpr const char* kDependent =
     "Sin incertidumbres: con estos datos los parámetros ajustados no son independientes.";
 inline constexpr const char* kStale = "Estas cifras ya no son las del óptimo: algo ha cambiado desde el ajuste.";
 
+// Starting values read off the data, and why there are none.
+inline constexpr const char* kDataStart = "Valores iniciales desde los datos";
+inline constexpr const char* kStartBeyondTheBars = "Los valores iniciales desde los datos (a = %1, c = %2, t0 = %3) "
+                                                   "quedan fuera del alcance de las barras; no se ha cambiado nada.";
+inline constexpr const char* kNoStartTooFewPoints = "Hacen falta al menos dos puntos del mismo signo en tiempos "
+                                                    "distintos para estimar valores iniciales; no se ha cambiado nada.";
+inline constexpr const char* kNoStartFixedA = "a está fijo en %1, que no es del signo de la mayoría de los puntos: "
+                                              "no se pueden estimar valores iniciales; no se ha cambiado nada.";
+inline constexpr const char* kNoStartOutOfRange =
+    "Los valores iniciales que dan estos datos son demasiado grandes para calcularlos; no se ha cambiado nada.";
+
 } // namespace ajuste::texts

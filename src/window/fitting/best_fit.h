@@ -33,7 +33,6 @@ private:
     };
 
     void fit();
-    bool withinBars(const Params& p) const;
     bool fitIsCurrent() const;
     std::vector<std::pair<QString, QString>> fitResultRows() const;
     void showResults();
