@@ -79,6 +79,7 @@ std::vector<std::pair<QString, QString>> BestFit::fitResultRows() const
                                 .arg(text(roundedTo(value - u->halfWidth95, 7)), text(roundedTo(value + u->halfWidth95, 7)))});
         }
     }
+    rows.push_back({texts::kStartResult, fit.start == Start::Current ? texts::kFromCurrent : texts::kFromData});
     rows.push_back({texts::kPointsResult, text(fit.n)});
     rows.push_back({texts::kDegreesOfFreedom, text(fit.dof)});
     if (fit.s)
