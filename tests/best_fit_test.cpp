@@ -1,3 +1,4 @@
+#include "near.h"
 #include "window_fixture.h"
 
 #include "window/fitting/results_window.h"
@@ -57,6 +58,7 @@ TEST_F(BestFitOf, ThreePointsCopiesTheUncertainties)
     const QString copied = QApplication::clipboard()->text();
     for (const char* name : {"a", "c"})
         EXPECT_TRUE(copied.contains(QString(texts::kStandardError).arg(name) + '\t')) << name;
+    EXPECT_TRUE(copied.contains(QString(texts::kStartResult) + '\t' + texts::kFromCurrent));
 
     useMenu(find("graf"), texts::kResults);
     EXPECT_FALSE(form->findChild<ResultsWindow*>()->shownText().contains(texts::kStale));
@@ -72,7 +74,46 @@ TEST_F(BestFitOf, OptimumBeyondTheBarsIsRefused)
     enterGraphView();
     QTest::keyClick(find("graf"), Qt::Key_M, Qt::ControlModifier);
     EXPECT_TRUE(messageTexts().startsWith("El óptimo (a = 0,01, c = 6,80239476332")) << messageTexts().toStdString();
+    useMenu(find("graf"), texts::kDataStart);
+    EXPECT_TRUE(messages.back().text.startsWith("Los valores iniciales desde los datos (a = 0,01, c = 6,80239476332"));
     EXPECT_EQ(textOf("Lval"), "5");
+}
+
+// At a = 0 the curve does not move with c: the data's start wins.
+TEST_F(BestFit, FromAZeroTheDataStartWinsAndTheResultsSaySo)
+{
+    find<ScrollBar>("LSCR")->triggerAction(QAbstractSlider::SliderToMinimum);
+    QTest::keyClick(find("graf"), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(textOf("Lval"), "4");
+    useMenu(find("graf"), texts::kCopyResults);
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(QString(texts::kStartResult) + '\t' + texts::kFromData));
+}
+
+// Four points near 4·2,5^t: the line of ln y on t, worked outside the
+// program, with c fixed at 1 and then free.
+TEST_F(BestFitOf, DataStartSetsTheFreeParametersAsIfTyped)
+{
+    for (auto [row, t, y] : {std::tuple{0, "0", "4"}, {1, "1", "10,5"}, {2, "2", "24,5"}, {3, "3", "63"}})
+        fillRow(row, t, y);
+    enterGraphView();
+    QTest::mouseClick(find<QCheckBox>("Check2"), Qt::LeftButton);
+    useMenu(find("graf"), texts::kDataStart);
+    EXPECT_TRUE(near12(state().p.a, 3.56038742274) && state().p.c == 1);
+    QTest::mouseClick(find<QCheckBox>("Check2"), Qt::LeftButton);
+    useMenu(find("graf"), texts::kDataStart);
+    EXPECT_TRUE(near12(state().p.a, 4.06411709304) && near12(state().p.c, 0.911781895620));
+    // In the points' world, t −0,5 … 3,5 and y 0 … 70, a bar step of a is 0,7 and of c 0,5.
+    EXPECT_EQ(QList<int>({position("LSCR"), position("CSCR")}), QList<int>({-94, 2}));
+    EXPECT_TRUE(messages.empty()) << messageTexts().toStdString();
+}
+
+TEST_F(BestFitOf, DataStartFromOnePointIsRefused)
+{
+    fillRow(0, "0", "4");
+    enterGraphView();
+    useMenu(find("graf"), texts::kDataStart);
+    EXPECT_EQ(messageTexts(), texts::kNoStartTooFewPoints);
+    expectStartParameters();
 }
 
 TEST_F(BestFit, EveryParameterFixedLeavesNothingToFit)

@@ -120,7 +120,9 @@ QRegularExpression ownTexts()
     QStringList said{kNoData, kUseComma, kOverflow, kFileMissing, kTooLong, about(kNoRows, kPastedText),
                      rowsLeftOut(kAny, 1), rowsLeftOut(kAny, kAny), about(kNotNumbers, kPastedText).arg(kAny),
                      about(kUnevenColumns, kPastedText).arg(kAny), kCannotSaveImage, kCannotPrint, kNothingToFit,
-                     QString(kTooFewPoints).arg(kAny).arg(kAny), kNoConvergence, QString(kBeyondTheBars).arg(any, any, any)};
+                     QString(kTooFewPoints).arg(kAny).arg(kAny), kNoConvergence, QString(kBeyondTheBars).arg(any, any, any),
+                     QString(kStartBeyondTheBars).arg(any, any, any), kNoStartTooFewPoints, about(kNoStartFixedA, any),
+                     kNoStartOutOfRange};
     for (const QString& name : kTableFiles) {
         for (const char* text : {kCannotSave, kFileNotFound, kCannotRead, kNotText, kBadCount, kTruncated,
                                  kNotTwoColumns, kNoRows})
@@ -392,7 +394,7 @@ std::string Session::paste(QLineEdit* cell)
 std::string Session::useGraphMenu()
 {
     const QString entry = pick<QString>({texts::kCopyImage, texts::kSaveImage, texts::kPrint, texts::kCopyResults,
-                                         texts::kBestFit, texts::kBestFit, texts::kResults});
+                                         texts::kBestFit, texts::kBestFit, texts::kResults, texts::kDataStart});
     chosenFile = pickFile(kImageFiles);
     if (entry == texts::kBestFit && below(2))
         oneEvent([&] { QTest::keyClick(find("graf"), Qt::Key_M, Qt::ControlModifier); });

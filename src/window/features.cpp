@@ -3,6 +3,7 @@
 #include "window/data/table_clipboard.h"
 #include "window/data/table_files.h"
 #include "window/fitting/best_fit.h"
+#include "window/fitting/data_start_entry.h"
 #include "window/graph/graph_menu.h"
 #include "window/graph/log_scale.h"
 
@@ -14,6 +15,7 @@ void addFeatures(Form1& form)
     new TableClipboard(form, files->actions());
     auto* graphMenu = new GraphMenu(form);
     new BestFit(form, *graphMenu);
+    new DataStartEntry(form, *graphMenu);
     new LogScale(form, *graphMenu);
 }
 

@@ -104,7 +104,7 @@ inline constexpr const char* kResults = "Resultados…";
 inline constexpr const char* kResultsTitle = "Resultados del ajuste";
 inline constexpr const char* kNothingToFit = "Los tres parámetros están fijos: no hay nada que ajustar.";
 inline constexpr const char* kNoConvergence =
-    "El ajuste por mínimos cuadrados no converge desde estos valores; no se ha cambiado nada.";
+    "No se ha encontrado un mínimo del error desde los valores actuales ni desde los datos; no se ha cambiado nada.";
 inline constexpr const char* kNoFitYet = "Aún no hay ajuste: use «Mejor ajuste».";
 inline constexpr const char* kTooFewPoints =
     "Faltan puntos: hay %1 y hacen falta al menos %2 para ajustar %2 parámetros; no se ha cambiado nada.";
@@ -112,6 +112,9 @@ inline constexpr const char* kBeyondTheBars =
     "El óptimo (a = %1, c = %2, t0 = %3) queda fuera del alcance de las barras; no se ha cambiado nada.";
 inline constexpr const char* kT0AsOrigin = "a y t0 no son independientes (solo a·e^(−c·t0) queda determinado): "
                                            "t0 se ha mantenido en %1 como origen de tiempos.";
+inline constexpr const char* kStartResult = "Inicio";
+inline constexpr const char* kFromCurrent = "valores actuales";
+inline constexpr const char* kFromData = "valores iniciales desde los datos";
 inline constexpr const char* kNoteResult = "Nota";
 inline constexpr const char* kFixedValue = "%1 (fijo)";
 inline constexpr const char* kOriginValue = "%1 (origen de tiempos)";
@@ -123,5 +126,16 @@ inline constexpr const char* kMissingPoints = "Sin incertidumbres: faltan puntos
 inline constexpr const char* kDependent =
     "Sin incertidumbres: con estos datos los parámetros ajustados no son independientes.";
 inline constexpr const char* kStale = "Estas cifras ya no son las del óptimo: algo ha cambiado desde el ajuste.";
+
+// Starting values read off the data, and why there are none.
+inline constexpr const char* kDataStart = "Valores iniciales desde los datos";
+inline constexpr const char* kStartBeyondTheBars = "Los valores iniciales desde los datos (a = %1, c = %2, t0 = %3) "
+                                                   "quedan fuera del alcance de las barras; no se ha cambiado nada.";
+inline constexpr const char* kNoStartTooFewPoints = "Hacen falta al menos dos puntos del mismo signo en tiempos "
+                                                    "distintos para estimar valores iniciales; no se ha cambiado nada.";
+inline constexpr const char* kNoStartFixedA = "a está fijo en %1, que no es del signo de la mayoría de los puntos: "
+                                              "no se pueden estimar valores iniciales; no se ha cambiado nada.";
+inline constexpr const char* kNoStartOutOfRange =
+    "Los valores iniciales que dan estos datos son demasiado grandes para calcularlos; no se ha cambiado nada.";
 
 } // namespace ajuste::texts

@@ -1,5 +1,6 @@
 #include "window/fitting/best_fit.h"
 
+#include "window/fitting/bar_reach.h"
 #include "window/fitting/results_window.h"
 #include "window/form1.h"
 #include "window/graph/graph_menu.h"
@@ -22,9 +23,10 @@ BestFit::BestFit(Form1& form, GraphMenu& menu) : QObject(&form), form_(form)
         connect(&form, change, this, &BestFit::refreshResults);
 }
 
-// The least-squares optimum from the current parameters over the free
-// ones, written into the boxes and bars and evaluated there; or, when there
-// is none the bars can show, a message and nothing changed.
+// The least-squares optimum over the free parameters, the lower of those
+// found from the current values and from the data's start, written into
+// the boxes and bars and evaluated there; or, when there is none the bars
+// can show, a message and nothing changed.
 void BestFit::fit()
 {
     const Fixed fixed = form_.fixedParams();
@@ -36,15 +38,10 @@ void BestFit::fit()
     case FitStatus::NotConverged: form_.dialogs().say(texts::kNoConvergence); return;
     case FitStatus::Converged: break;
     }
-    const Params& p = fit.params;
-    if (!form_.barsReach(p)) {
-        form_.dialogs().say(QString(texts::kBeyondTheBars).arg(form_.text(p.a), form_.text(p.c), form_.text(p.t0)));
-        return;
-    }
-    if (form_.state().ocupado)
+    if (!barsCanShow(form_, fit.params, texts::kBeyondTheBars) || form_.state().ocupado)
         return;
     lastFit_ = LastFit{fit, fixed, {points.t.begin(), points.t.end()}, {points.y.begin(), points.y.end()}};
-    form_.setParameters(p);
+    form_.setParameters(fit.params);
 }
 
 // The optimum's figures hold while the parameters, the fixed ones and the
@@ -82,6 +79,7 @@ std::vector<std::pair<QString, QString>> BestFit::fitResultRows() const
                                 .arg(text(roundedTo(value - u->halfWidth95, 7)), text(roundedTo(value + u->halfWidth95, 7)))});
         }
     }
+    rows.push_back({texts::kStartResult, fit.start == Start::Current ? texts::kFromCurrent : texts::kFromData});
     rows.push_back({texts::kPointsResult, text(fit.n)});
     rows.push_back({texts::kDegreesOfFreedom, text(fit.dof)});
     if (fit.s)
