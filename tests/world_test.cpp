@@ -1,3 +1,4 @@
+#include "graph/bar_map.h"
 #include "graph/box_map.h"
 #include "graph/log_world.h"
 #include "graph/ticks.h"
@@ -107,5 +108,20 @@ TEST_P(WorldTicks, AreRoundAndSpanTheAxis)
 
 INSTANTIATE_TEST_SUITE_P(World, WorldTicks, ::testing::ValuesIn(kTicks),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// In the box every bar is exactly its own scale; in a world a position
+// stands for the same share of it, and the box's start values fit.
+TEST(Bars, AreTheirScalesInTheBoxAndTheSameShareOfAWorld)
+{
+    const World world{-2, 12, 0, 120000};
+    for (const ParameterScale* scale : {kScales.a, kScales.c, kScales.t0})
+        for (int position = scale->minimum; position <= scale->maximum; ++position) {
+            EXPECT_EQ(barValue(World::specified(), *scale, position), scale->fromPosition(position));
+            EXPECT_EQ(barPosition(world, *scale, barValue(world, *scale, position)), position);
+        }
+    EXPECT_EQ(barRange(world, kScaleC), (std::array<double, 2>{-6 / 0.7, 6 / 0.7}));
+    EXPECT_TRUE(barsReach(world, toWorld(world, Params{})));
+    EXPECT_FALSE(barsReach(world, Params{.a = 250000}));
+}
 
 } // namespace

@@ -157,10 +157,6 @@ public:
     int readRows(const RowReader& take) const;
     TableCells& cells() { return table_; }
     Graph& graph() { return *fit_.graf; }
-    // The lowest and highest values the parameter's bar can take, and
-    // whether the bars can take all three of p.
-    std::array<double, 2> barRange(Parameter k) const;
-    bool barsReach(const Params& p) const;
     // The axis numbers the graph view shows, and the two error boxes.
     std::vector<const QLabel*> axisLabels() const;
     // The two error boxes' texts: the squared error, then the normalised one.
@@ -220,8 +216,6 @@ private:
     void valueLeft(const ParamRow& row);
     void takeTypedValue(const ParamRow& row);
     void showValue(const ParamRow& row);
-    double barValue(const ParamRow& row, int position) const;
-    int barPosition(const ParamRow& row, double value) const;
 
     // Fit evaluation and descent (window/fitting/)
     void resetSums();

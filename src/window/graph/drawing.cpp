@@ -1,5 +1,6 @@
 #include "window/form1.h"
 
+#include "graph/bar_map.h"
 #include "graph/box_map.h"
 #include "graph/plot.h"
 #include "graph/ticks.h"
@@ -85,7 +86,7 @@ void Form1::followData()
         state_.logView.reset();
     if (std::get<World>(chosen) != state_.world) {
         state_.world = std::get<World>(chosen);
-        if (!barsReach(state_.p))
+        if (!barsReach(state_.world, state_.p))
             state_.p = toWorld(state_.world, Params{});
         const bool busy = state_.ocupado; // the bars' change events do nothing
         state_.ocupado = true;

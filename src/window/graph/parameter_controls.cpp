@@ -1,12 +1,10 @@
 #include "window/form1.h"
 
 #include "common/numeric_error.h"
-#include "graph/box_map.h"
+#include "graph/bar_map.h"
 #include "window/graph/scroll_bar.h"
 
 #include <QLineEdit>
-
-#include <algorithm>
 
 namespace ajuste {
 
@@ -15,7 +13,7 @@ void Form1::scrollChanged(const ParamRow& row)
     if (!takeOcupado())
         return;
     double& changed = state_.p[row.scale->parameter];
-    changed = barValue(row, row.bar->value());
+    changed = barValue(state_.world, *row.scale, row.bar->value());
     row.box->setText(text(changed));
     redrawReleasing([this] { pintar(); });
 }
@@ -68,48 +66,7 @@ void Form1::showValue(const ParamRow& row)
 {
     const double shown = state_.p[row.scale->parameter];
     row.box->setText(text(shown));
-    row.bar->setPosition(barPosition(row, shown));
-}
-
-// A bar covers the same share of the world as of the box: its positions
-// stand for the box's values, mapped onto the world.
-double Form1::barValue(const ParamRow& row, int position) const
-{
-    const Parameter k = row.scale->parameter;
-    Params inBox;
-    inBox[k] = row.scale->fromPosition(position);
-    return toWorld(state_.world, inBox)[k];
-}
-
-// The nearest position, which may lie outside the bar.
-int Form1::barPosition(const ParamRow& row, double value) const
-{
-    const Parameter k = row.scale->parameter;
-    Params inWorld = toWorld(state_.world, Params{});
-    inWorld[k] = value;
-    return toInt16(row.scale->toPosition(toBox(state_.world, inWorld)[k]));
-}
-
-std::array<double, 2> Form1::barRange(Parameter k) const
-{
-    const ParamRow& row = fit_.rows[k];
-    const auto [low, high] = std::minmax(barValue(row, row.scale->minimum), barValue(row, row.scale->maximum));
-    return {low, high};
-}
-
-bool Form1::barsReach(const Params& p) const
-{
-    for (Parameter k : kParameters) {
-        const ParamRow& row = fit_.rows[k];
-        try {
-            const int position = barPosition(row, p[k]);
-            if (position < row.scale->minimum || position > row.scale->maximum)
-                return false;
-        } catch (const NumericError&) {
-            return false;
-        }
-    }
-    return true;
+    row.bar->setPosition(barPosition(state_.world, *row.scale, shown));
 }
 
 } // namespace ajuste
