@@ -69,8 +69,8 @@ bool save(const QPixmap& picture, const QDir& folder, const char* name)
 
 // screenshots FOLDER: the window in the table view with a few points, with
 // a cell's menu open; in the graph view after "10000 pasos" on them, with
-// the graph's menu open there; the results of "Mejor ajuste" from there; as
-// PNG files in FOLDER.
+// the graph's menu open there, and the map of the error there; the results
+// of "Mejor ajuste" from there; as PNG files in FOLDER.
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -104,6 +104,11 @@ int main(int argc, char* argv[])
     if (!save(shot(window), folder, "ventana-grafica.png") ||
         !save(shotWithMenu(window, window.findChild<QWidget*>("graf")), folder, "menu-grafica.png"))
         return 1;
+    trigger(window, "Mapa del error…");
+    QWidget& map = *window.findChild<QWidget*>("mapa");
+    if (!save(shot(map), folder, "mapa-error.png"))
+        return 1;
+    map.close();
     trigger(window, "Mejor ajuste");
     trigger(window, "Resultados…");
     return save(shot(*window.findChild<QWidget*>("resultados")), folder, "resultados.png") ? 0 : 1;

@@ -3,6 +3,7 @@
 #include "window/data/table_clipboard.h"
 #include "window/data/table_files.h"
 #include "window/fitting/best_fit.h"
+#include "window/fitting/error_map.h"
 #include "window/graph/graph_menu.h"
 
 namespace ajuste {
@@ -12,7 +13,8 @@ void addFeatures(Form1& form)
     auto* files = new TableFiles(form);
     new TableClipboard(form, files->actions());
     auto* graphMenu = new GraphMenu(form);
-    new BestFit(form, *graphMenu);
+    auto* bestFit = new BestFit(form, *graphMenu);
+    new ErrorMap(form, *graphMenu, *bestFit);
 }
 
 } // namespace ajuste

@@ -133,6 +133,8 @@ public:
     std::span<const double> tPoints() const;
     std::span<const double> yPoints() const;
     Fixed fixedParams() const;
+    // The step size box "Paso" read as a number; throws NumericError.
+    double stepSize() const;
 
     // The table's rows up to the first whose t cell is empty or whose cells
     // are not numbers, read without changing anything; how many were read.

@@ -46,6 +46,7 @@ void BestFit::fit()
     lastFit_ = LastFit{fit, fixed, {form_.tPoints().begin(), form_.tPoints().end()},
                        {form_.yPoints().begin(), form_.yPoints().end()}};
     form_.setParameters(p);
+    emit fitted(p);
 }
 
 bool BestFit::withinBars(const Params& p) const

@@ -64,6 +64,11 @@ double Form1::readStepSize()
     return h;
 }
 
+double Form1::stepSize() const
+{
+    return value(fit_.Text1->text());
+}
+
 // Text, then position, row by row: a position out of its bar's range stops
 // the write-back there.
 void Form1::writeBackParams()

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "fitting/descent_path.h"
+#include "fitting/error_surface.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainterPath>
+#include <QRectF>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+namespace ajuste {
+
+// What the map shows of one surface, worked out once for every paint.
+struct MapLayers {
+    ErrorSurface surface;
+    std::optional<Span> logs;         // the colours' span of the error's logarithm
+    std::vector<double> levels;       // the contours', round and evenly spaced in it
+    QImage colours;                   // a pixel a cell, the highest row on top
+    std::vector<QPainterPath> lines;  // a contour a level, in grid coordinates
+    QPainterPath overflow;            // the overflowed cells, in grid coordinates
+};
+
+MapLayers mapLayers(ErrorSurface surface);
+
+// What stands on the layers: where the parameters are, where "Un paso"
+// would take them, the path so far and the least-squares optimum.
+struct MapMarks {
+    Params current;
+    std::optional<Params> stepEnd;
+    std::optional<Params> optimum;
+};
+
+struct MapPicture {
+    const MapLayers& layers;
+    const MapMarks& marks;
+    const std::vector<PathPoint>& path;
+    std::function<QString(double)> text; // in the user's notation
+    QFont font;
+};
+
+// Where the cells lie in a picture of this size, in its logical pixels:
+// around them the axes and the colour bar.
+QRectF plotArea(const QSizeF& size, const MapPicture& picture);
+// From (0, 0), at this size.
+void paintMap(QPainter& painter, const QSizeF& size, const MapPicture& picture);
+
+} // namespace ajuste
