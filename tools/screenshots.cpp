@@ -1,5 +1,6 @@
 #include "tests/table_cell.h"
 #include "window/application.h"
+#include "window/fitting/error_map_view.h"
 #include "window/form1.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QWheelEvent>
 
 #include <cstdio>
 #include <utility>
@@ -22,6 +24,8 @@ const std::pair<const char*, const char*> kPoints[] = {
 };
 // Small enough for the descent from a = 5, c = 1 to settle without overflow.
 const char* const kStepSize = "0,0002";
+// Enough to see the path of those steps on the map.
+const int kMapNotches = 7;
 
 void click(const QWidget& window, const char* button)
 {
@@ -47,6 +51,16 @@ QPixmap shotWithMenu(QWidget& window, QWidget* control)
         menu->close();
     }
     return picture;
+}
+
+// The map's wheel turned by notches over the parameters, into the valley.
+void zoomInto(ajuste::ErrorMapView& view, const ajuste::Params& p)
+{
+    const QPointF at = view.placeOf(p);
+    for (int notch = 0; notch < kMapNotches; ++notch) {
+        QWheelEvent wheel(at, view.mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&view, &wheel);
+    }
 }
 
 void trigger(const QWidget& window, const QString& entry)
@@ -106,6 +120,7 @@ int main(int argc, char* argv[])
         return 1;
     trigger(window, "Mapa del error…");
     QWidget& map = *window.findChild<QWidget*>("mapa");
+    zoomInto(*map.findChild<ajuste::ErrorMapView*>(), window.state().p);
     if (!save(shot(map), folder, "mapa-error.png"))
         return 1;
     map.close();

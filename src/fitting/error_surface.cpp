@@ -126,8 +126,10 @@ std::vector<std::vector<ContourSegment>> contours(const ErrorSurface& surface, s
                                      corner(column, row + 1)};
             if (std::ranges::any_of(corners, [](const Corner& c) { return overflowed(c.value); }))
                 continue;
-            for (std::size_t k = 0; k < levels.size(); ++k)
-                addSquare(segments[k], corners, levels[k]);
+            // A level crosses the square when some corner is above it and some not.
+            const auto [lowest, highest] = std::ranges::minmax(corners, {}, &Corner::value);
+            for (auto k = std::ranges::lower_bound(levels, lowest.value); k != levels.end() && *k < highest.value; ++k)
+                addSquare(segments[std::size_t(k - levels.begin())], corners, *k);
         }
     return segments;
 }

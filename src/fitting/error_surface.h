@@ -68,7 +68,7 @@ struct ContourSegment {
     GridPoint from, to;
 };
 
-// For each level, where the error's logarithm crosses it between the
+// For each level, in rising order, where the error's logarithm crosses it between the
 // cells' centres, interpolated linearly; squares touching an overflowed
 // cell have none. An error of zero counts as below every level.
 std::vector<std::vector<ContourSegment>> contours(const ErrorSurface& surface, std::span<const double> levels);

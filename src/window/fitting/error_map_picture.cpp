@@ -78,12 +78,14 @@ QString powerOfTenText(double exponent)
 QImage cellColours(const ErrorSurface& surface, const std::optional<Span>& logs)
 {
     QImage image(surface.columns, surface.rows, QImage::Format_RGB32);
-    for (int row = 0; row < surface.rows; ++row)
+    for (int row = 0; row < surface.rows; ++row) {
+        auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(surface.rows - 1 - row));
         for (int column = 0; column < surface.columns; ++column) {
             const double error = surface.error(column, row);
             const double fraction = logs && error > 0.0 ? logs->fractionOf(std::log10(error)) : 0.0;
-            image.setPixel(column, surface.rows - 1 - row, overflowed(error) ? kOverflowGrey : viridis(fraction));
+            pixels[column] = overflowed(error) ? kOverflowGrey : viridis(fraction);
         }
+    }
     return image;
 }
 
@@ -117,12 +119,6 @@ QTransform gridToPlot(const QRectF& plot, const ErrorSurface& surface)
 {
     const double width = plot.width() / surface.columns, height = plot.height() / surface.rows;
     return QTransform(width, 0, 0, -height, plot.left() + width / 2, plot.bottom() - height / 2);
-}
-
-QPointF toPlot(const QRectF& plot, const ErrorSurface& surface, const Params& p)
-{
-    return {plot.left() + surface.across.fractionOf(p[surface.pair.across]) * plot.width(),
-            plot.bottom() - surface.up.fractionOf(p[surface.pair.up]) * plot.height()};
 }
 
 // The part of the line inside the rectangle (Liang and Barsky), if any.
@@ -236,7 +232,7 @@ void paintPath(QPainter& painter, const QRectF& plot, const MapPicture& picture)
     std::vector<QPointF> dots;
     QPointF last;
     for (const PathPoint& point : picture.path) {
-        const QPointF at = toPlot(plot, picture.layers.surface, point.p);
+        const QPointF at = placeOnPlot(plot, picture.layers.surface, point.p);
         const QPointF moved = at - last;
         if (!point.startsStroke && !point.single && std::abs(moved.x()) < 1 && std::abs(moved.y()) < 1)
             continue;
@@ -259,7 +255,7 @@ void paintOptimum(QPainter& painter, const QRectF& plot, const MapPicture& pictu
 {
     if (!picture.marks.optimum)
         return;
-    const QPointF at = toPlot(plot, picture.layers.surface, *picture.marks.optimum);
+    const QPointF at = placeOnPlot(plot, picture.layers.surface, *picture.marks.optimum);
     if (!plot.contains(at))
         return;
     const QPointF a(kCrossSize, kCrossSize), b(kCrossSize, -kCrossSize);
@@ -275,12 +271,12 @@ void paintOptimum(QPainter& painter, const QRectF& plot, const MapPicture& pictu
 void paintCurrent(QPainter& painter, const QRectF& plot, const MapPicture& picture)
 {
     const ErrorSurface& surface = picture.layers.surface;
-    const QPointF at = toPlot(plot, surface, picture.marks.current);
+    const QPointF at = placeOnPlot(plot, surface, picture.marks.current);
     if (!plot.contains(at))
         return;
     const QPen arrowPen(kMarkerColour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     if (const auto& end = picture.marks.stepEnd) {
-        const std::optional<QLineF> step = clipped(QLineF(at, toPlot(plot, surface, *end)), plot);
+        const std::optional<QLineF> step = clipped(QLineF(at, placeOnPlot(plot, surface, *end)), plot);
         if (step && step->length() > 0.0) {
             painter.setPen(arrowPen);
             painter.drawLine(*step);
@@ -370,6 +366,12 @@ MapLayers mapLayers(ErrorSurface surface)
         layers.lines.push_back(contourLines(segments));
     layers.overflow = overflowedCells(layers.surface);
     return layers;
+}
+
+QPointF placeOnPlot(const QRectF& plot, const ErrorSurface& surface, const Params& p)
+{
+    return {plot.left() + surface.across.fractionOf(p[surface.pair.across]) * plot.width(),
+            plot.bottom() - surface.up.fractionOf(p[surface.pair.up]) * plot.height()};
 }
 
 QRectF plotArea(const QSizeF& size, const MapPicture& picture)

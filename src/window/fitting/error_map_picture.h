@@ -47,6 +47,8 @@ struct MapPicture {
 // Where the cells lie in a picture of this size, in its logical pixels:
 // around them the axes and the colour bar.
 QRectF plotArea(const QSizeF& size, const MapPicture& picture);
+// Where the parameters stand on the cells, in the same pixels.
+QPointF placeOnPlot(const QRectF& plot, const ErrorSurface& surface, const Params& p);
 // From (0, 0), at this size.
 void paintMap(QPainter& painter, const QSizeF& size, const MapPicture& picture);
 

@@ -55,6 +55,11 @@ std::optional<QPointF> ErrorMapView::valuesAt(const QPointF& at) const
                                   surface.up.size() / plot.height()));
 }
 
+QPointF ErrorMapView::placeOf(const Params& p) const
+{
+    return placeOnPlot(plotArea(size(), mapPicture()), layers_.surface, p);
+}
+
 Picture ErrorMapView::picture() const
 {
     const QSizeF shown = size();

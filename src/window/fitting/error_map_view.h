@@ -26,6 +26,7 @@ public:
     const MapMarks& marks() const { return marks_; }
     // The values at a point of the widget, none off the cells.
     std::optional<QPointF> valuesAt(const QPointF& at) const;
+    QPointF placeOf(const Params& p) const;
     // As shown, for the clipboard and the files.
     Picture picture() const;
 
