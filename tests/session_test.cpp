@@ -4,12 +4,14 @@
 #include "data/data_file.h"
 #include "data/table_text.h"
 #include "fitting/parameter_scale.h"
+#include "window/fitting/error_map_view.h"
 #include "window/graph/scroll_bar.h"
 #include "window/texts.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
@@ -18,6 +20,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <cstdio>
 #include <fstream>
@@ -55,6 +58,8 @@ private:
     std::string useTable();
     std::string paste(QLineEdit* cell);
     std::string useGraphMenu();
+    std::string useMap();
+    void openMap();
 
     QString randomText();
     QString randomBlock();
@@ -90,6 +95,7 @@ private:
     QString chosenFile; // what the file dialogs answer
     QLineEdit* untaken = nullptr; // a parameter box typed into and not yet left
     std::size_t mostInOneEvent = 0;
+    ErrorMapView* map = nullptr; // open from the start to the end
 };
 
 const QString kData = texts::kDataFileName;
@@ -130,12 +136,13 @@ const QRegularExpression kOwnTexts = ownTexts();
 
 std::string Session::act()
 {
-    switch (below(12)) {
+    switch (below(13)) {
     case 0: case 1: case 2: case 3: return typeText();
     case 4: case 5: case 6: return clickSomething();
     case 7: return state().modoTabla ? typeText() : moveBar();
     case 8: return replaceFile(kData);
     case 9: return state().modoTabla ? useTable() : useGraphMenu();
+    case 10: return useMap();
     default: return saveOrLoad();
     }
 }
@@ -395,6 +402,47 @@ std::string Session::useGraphMenu()
     return "graph menu " + entry.toStdString() + " " + chosenFile.toStdString();
 }
 
+// The map of the error, opened through its menu entry before the first
+// action, and the window active again.
+void Session::openMap()
+{
+    for (QAction* action : form->findChildren<QAction*>())
+        if (action->text() == texts::kErrorMap)
+            action->trigger();
+    map = form->findChild<ErrorMapView*>();
+    ASSERT_TRUE(map && map->isVisible());
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+}
+
+// On the map, in either view: a click or a drag anywhere on it, the wheel
+// either way, another plane, or an entry of its menu.
+std::string Session::useMap()
+{
+    const QPoint at(int(below(map->width())), int(below(map->height())));
+    const QPoint to(int(below(map->width())), int(below(map->height())));
+    switch (below(6)) {
+    case 0: oneEvent([&] { QTest::mouseClick(map, Qt::LeftButton, {}, at); }); return "click the map";
+    case 1:
+        oneEvent([&] { QTest::mousePress(map, Qt::LeftButton, {}, at); });
+        oneEvent([&] { QTest::mouseMove(map, to); });
+        oneEvent([&] { QTest::mouseRelease(map, Qt::LeftButton, {}, to); });
+        return "drag on the map";
+    case 2: {
+        const int notches = below(2) ? 120 : -120;
+        QWheelEvent wheel(at, map->mapToGlobal(at), {}, {0, notches}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        oneEvent([&] { QApplication::sendEvent(map, &wheel); });
+        return "turn the wheel on the map";
+    }
+    case 3: map->window()->findChild<QComboBox*>()->setCurrentIndex(int(below(3))); return "choose a plane";
+    default: {
+        const QString entry = pick<QString>({texts::kShowAll, texts::kClearPath, texts::kCopyImage});
+        choose(map, entry);
+        return "map menu " + entry.toStdString();
+    }
+    }
+}
+
 // A saved file holds the table: datos.txt's format the captured texts, a
 // table the rows.
 void Session::expectFileHoldsTheTable(const QString& name)
@@ -474,6 +522,13 @@ void Session::expectSound(std::size_t messagesBefore)
             << "unknown message: " << messages[k].text.toStdString();
     EXPECT_LE(mostInOneEvent, 2u) << "one event showed more than two messages";
 
+    // A redraw that failed half-way tells no one of its parameters, and
+    // leaves the read-outs empty.
+    EXPECT_TRUE(map->isVisible()) << "the map closed";
+    if (!textOf("label9").isEmpty()) {
+        EXPECT_EQ(map->marks().current, state().p) << "the map's marker is elsewhere";
+    }
+
     if (untaken && !untaken->hasFocus())
         untaken = nullptr;
     for (const ParamControls& row : kParams) {
@@ -503,8 +558,7 @@ void Session::run(std::uint64_t seed, long actions)
         printer.setOutputFileName("impresa.pdf");
         return below(4) != 0; // or the user cancels
     };
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    openMap();
     long peakAtStart = 0;
     for (long n = 1; n <= actions; ++n) {
         const std::size_t before = messages.size();
