@@ -20,9 +20,11 @@ namespace {
 
 class ErrorMap : public WorkedExample {
 protected:
+    // Ctrl+E from the step size box: no text box takes the keys for itself.
     ErrorMapView* openMap()
     {
-        QTest::keyClick(find("graf"), Qt::Key_E, Qt::ControlModifier);
+        find("Text1")->setFocus();
+        QTest::keyClick(find("Text1"), Qt::Key_E, Qt::ControlModifier);
         auto* view = form->findChild<ErrorMapView*>();
         EXPECT_TRUE(view && view->isVisible());
         return view;
