@@ -4,7 +4,7 @@
 #include "fitting/parameter_scale.h"
 #include "graph/plot.h"
 #include "window/application.h"
-#include "window/fitting/error_map_picture.h"
+#include "window/fitting/error_map_layers.h"
 #include "window/form1.h"
 
 #include <QApplication>

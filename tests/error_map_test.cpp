@@ -33,7 +33,10 @@ protected:
     // The parameters' boxes.
     QStringList boxes() const { return {textOf("Lval"), textOf("Cval"), textOf("Tval")}; }
     // The boxes, the read-outs and the bars of the plane.
-    QStringList shown() const { return boxes() + readOuts() + QStringList{QString::number(position("LSCR")), QString::number(position("CSCR"))}; }
+    QStringList shown() const
+    {
+        return boxes() + readOuts() + QStringList{QString::number(position("LSCR")), QString::number(position("CSCR"))};
+    }
 };
 
 TEST_F(ErrorMap, PathHoldsTheParametersEachStepShowedAndTheMarkerFollows)

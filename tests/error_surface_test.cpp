@@ -87,7 +87,8 @@ TEST(ErrorSurface, ContoursFollowTheLevel)
 // each a quarter of the way along the edges from it.
 TEST(ErrorSurface, SaddleIsCutAsItsCentreLies)
 {
-    const ErrorSurface s{.pair = kPlanes[0], .base = {}, .across = {}, .up = {}, .columns = 2, .rows = 2, .errors = {100, 1, 1, 100}};
+    const ErrorSurface s{
+        .pair = kPlanes[0], .base = {}, .across = {}, .up = {}, .columns = 2, .rows = 2, .errors = {100, 1, 1, 100}};
     const std::vector<double> levels{1.5, 0.5};
     const auto lines = contours(s, levels);
     const GridPoint cutOff[2][2] = {{{0, 0}, {1, 1}}, {{1, 0}, {0, 1}}};

@@ -29,7 +29,6 @@ constexpr double kCrossSize = 6;
 // would otherwise go to coordinates no painter can take.
 constexpr double kDrawnBeyond = 50;
 
-constexpr QRgb kOverflowGrey = qRgb(190, 190, 190);
 const QColor kHatch(120, 120, 120);
 const QColor kContour(255, 255, 255, 140);
 const QColor kPathColour(Qt::white);
@@ -49,22 +48,6 @@ struct BarLabel {
     QString text;
 };
 
-// Round levels of the error's logarithm, evenly spaced: the ticks' step,
-// or the next finer round step when that gives fewer than seven, so that
-// there are about ten.
-std::vector<double> contourLevels(const Span& logs)
-{
-    std::vector<double> levels = ticks(logs.low, logs.high);
-    if (levels.size() >= 7)
-        return levels;
-    const RoundStep step = roundStep(logs.low, logs.high);
-    const RoundStep finer = step.mantissa == 1 ? RoundStep{5, step.exponent - 1} : RoundStep{step.mantissa == 2 ? 1 : 2, step.exponent};
-    levels.clear();
-    for (double k = finer.multipleAbove(logs.low); k <= finer.multipleBelow(logs.high); ++k)
-        levels.push_back(finer.at(k));
-    return levels;
-}
-
 // 10 to a whole power as 10 with the power raised: 10⁻³, 10¹².
 QString powerOfTenText(double exponent)
 {
@@ -73,46 +56,6 @@ QString powerOfTenText(double exponent)
     for (QChar digit : QString::number(std::abs(std::lround(exponent))))
         text += raised[digit.digitValue()];
     return text;
-}
-
-QImage cellColours(const ErrorSurface& surface, const std::optional<Span>& logs)
-{
-    QImage image(surface.columns, surface.rows, QImage::Format_RGB32);
-    for (int row = 0; row < surface.rows; ++row) {
-        auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(surface.rows - 1 - row));
-        for (int column = 0; column < surface.columns; ++column) {
-            const double error = surface.error(column, row);
-            const double fraction = logs && error > 0.0 ? logs->fractionOf(std::log10(error)) : 0.0;
-            pixels[column] = overflowed(error) ? kOverflowGrey : viridis(fraction);
-        }
-    }
-    return image;
-}
-
-// The cells' edges lie half way between their centres.
-QPainterPath overflowedCells(const ErrorSurface& surface)
-{
-    QPainterPath cells;
-    for (int row = 0; row < surface.rows; ++row)
-        for (int column = 0; column < surface.columns;) {
-            int end = column;
-            while (end < surface.columns && overflowed(surface.error(end, row)))
-                ++end;
-            if (end > column)
-                cells.addRect(QRectF(column - 0.5, row - 0.5, end - column, 1));
-            column = end + 1;
-        }
-    return cells;
-}
-
-QPainterPath contourLines(const std::vector<ContourSegment>& segments)
-{
-    QPainterPath lines;
-    for (const auto& [from, to] : segments) {
-        lines.moveTo(from.column, from.row);
-        lines.lineTo(to.column, to.row);
-    }
-    return lines;
 }
 
 QTransform gridToPlot(const QRectF& plot, const ErrorSurface& surface)
@@ -354,19 +297,6 @@ void paintColourBar(QPainter& painter, const Layout& layout, const MapPicture& p
 }
 
 } // namespace
-
-MapLayers mapLayers(ErrorSurface surface)
-{
-    MapLayers layers{std::move(surface), {}, {}, {}, {}, {}};
-    layers.logs = logSpan(layers.surface);
-    if (layers.logs)
-        layers.levels = contourLevels(*layers.logs);
-    layers.colours = cellColours(layers.surface, layers.logs);
-    for (const std::vector<ContourSegment>& segments : contours(layers.surface, layers.levels))
-        layers.lines.push_back(contourLines(segments));
-    layers.overflow = overflowedCells(layers.surface);
-    return layers;
-}
 
 QPointF placeOnPlot(const QRectF& plot, const ErrorSurface& surface, const Params& p)
 {

@@ -1,32 +1,17 @@
 #pragma once
 
 #include "fitting/descent_path.h"
-#include "fitting/error_surface.h"
+#include "window/fitting/error_map_layers.h"
 
 #include <QFont>
-#include <QImage>
-#include <QPainterPath>
 #include <QRectF>
 
 #include <functional>
 #include <optional>
-#include <vector>
 
 class QPainter;
 
 namespace ajuste {
-
-// What the map shows of one surface, worked out once for every paint.
-struct MapLayers {
-    ErrorSurface surface;
-    std::optional<Span> logs;         // the colours' span of the error's logarithm
-    std::vector<double> levels;       // the contours', round and evenly spaced in it
-    QImage colours;                   // a pixel a cell, the highest row on top
-    std::vector<QPainterPath> lines;  // a contour a level, in grid coordinates
-    QPainterPath overflow;            // the overflowed cells, in grid coordinates
-};
-
-MapLayers mapLayers(ErrorSurface surface);
 
 // What stands on the layers: where the parameters are, where "Un paso"
 // would take them, the path so far and the least-squares optimum.
