@@ -1,7 +1,10 @@
 #include "fitting/descent.h"
+#include "fitting/error_surface.h"
 #include "fitting/least_squares.h"
+#include "fitting/parameter_scale.h"
 #include "graph/plot.h"
 #include "window/application.h"
+#include "window/fitting/error_map_layers.h"
 #include "window/form1.h"
 
 #include <QApplication>
@@ -85,6 +88,38 @@ void TenThousandSteps(benchmark::State& state)
                                   bestSeconds([&] { return twoHundredThousandExps(data); });
 }
 BENCHMARK(TenThousandSteps)->Unit(benchmark::kMillisecond);
+
+// The map of the squared error over a and c as far as their bars reach,
+// t0 held, 256 × 256 cells: a dragged bar of t0 computes it again.
+ErrorSurface errorMap(const Data& data)
+{
+    auto reach = [](const ParameterScale& scale) {
+        return Span{scale.fromPosition(scale.minimum), scale.fromPosition(scale.maximum)};
+    };
+    return errorSurface(kPlanes[0], {4, 0.25, 0}, reach(kScaleA), reach(kScaleC), 256, 256, data.t, data.y);
+}
+
+// Next to the batch, which works through 200 000 point terms as the map's
+// 1 310 720: batch_ratio is the map's time over the batch's.
+void ErrorMap256(benchmark::State& state)
+{
+    const Data data;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(errorMap(data));
+    state.counters["batch_ratio"] = bestSeconds([&] { return errorMap(data).errors.size(); }) /
+                                    bestSeconds([&] { return tenThousandSteps(data); });
+}
+BENCHMARK(ErrorMap256)->Unit(benchmark::kMillisecond);
+
+// All the map window works out again for it: the cells' colours, the
+// overflowed ones and the contours besides.
+void ErrorMapLayers256(benchmark::State& state)
+{
+    const Data data;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(mapLayers(errorMap(data)));
+}
+BENCHMARK(ErrorMapLayers256)->Unit(benchmark::kMillisecond);
 
 FitResult bestFitOfData(const Data& data)
 {

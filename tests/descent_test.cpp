@@ -17,6 +17,7 @@ TEST(Descent, OneStepOfTheWorkedExample)
     EXPECT_TRUE(near12(p.a, worked::kStepA));
     EXPECT_TRUE(near12(p.c, worked::kStepC));
     EXPECT_TRUE(near12(p.t0, worked::kStepT0));
+    EXPECT_EQ(nextStep({5, 1, 0}, 0.001, {}, worked::kT, worked::kY), p);
 }
 
 TEST(Descent, StepSizeZeroAndFixedSumsLeaveParameters)

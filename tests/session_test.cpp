@@ -5,12 +5,14 @@
 #include "data/table_text.h"
 #include "fitting/parameter_scale.h"
 #include "graph/box_map.h"
+#include "window/fitting/error_map_view.h"
 #include "window/graph/scroll_bar.h"
 #include "window/texts.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
@@ -19,6 +21,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <cstdio>
 #include <fstream>
@@ -56,6 +59,8 @@ private:
     std::string useTable();
     std::string paste(QLineEdit* cell);
     std::string useGraphMenu();
+    std::string useMap();
+    void openMap();
 
     QString randomText();
     QString randomBlock();
@@ -93,6 +98,7 @@ private:
     QString chosenFile; // what the file dialogs answer
     QLineEdit* untaken = nullptr; // a parameter box typed into and not yet left
     std::size_t mostInOneEvent = 0;
+    ErrorMapView* map = nullptr; // open from the start to the end
 };
 
 const QString kData = texts::kDataFileName;
@@ -110,6 +116,8 @@ QRegularExpression anyOf(const QStringList& texts)
 }
 
 const QRegularExpression kRowsLeftOut = anyOf({texts::rowsLeftOut(kAny, 1), texts::rowsLeftOut(kAny, kAny)});
+const QRegularExpression kNoWorld = anyOf({texts::noWorld(NoWorld::TooLarge), texts::noWorld(NoWorld::TooSmall),
+                                           texts::noWorld(NoWorld::NoPositivePoint)});
 
 // The program's own texts: nothing else may ever be said.
 QRegularExpression ownTexts()
@@ -122,7 +130,7 @@ QRegularExpression ownTexts()
                      about(kUnevenColumns, kPastedText).arg(kAny), kCannotSaveImage, kCannotPrint, kNothingToFit,
                      QString(kTooFewPoints).arg(kAny).arg(kAny), kNoConvergence, QString(kBeyondTheBars).arg(any, any, any),
                      QString(kStartBeyondTheBars).arg(any, any, any), kNoStartTooFewPoints, about(kNoStartFixedA, any),
-                     kNoStartOutOfRange};
+                     kNoStartOutOfRange, hiddenPoints(kAny)};
     for (const QString& name : kTableFiles) {
         for (const char* text : {kCannotSave, kFileNotFound, kCannotRead, kNotText, kBadCount, kTruncated,
                                  kNotTwoColumns, kNoRows})
@@ -135,12 +143,13 @@ const QRegularExpression kOwnTexts = ownTexts();
 
 std::string Session::act()
 {
-    switch (below(12)) {
+    switch (below(13)) {
     case 0: case 1: case 2: case 3: return typeText();
     case 4: case 5: case 6: return clickSomething();
     case 7: return state().modoTabla ? typeText() : moveBar();
     case 8: return replaceFile(kData);
     case 9: return state().modoTabla ? useTable() : useGraphMenu();
+    case 10: return useMap();
     default: return saveOrLoad();
     }
 }
@@ -315,9 +324,10 @@ std::string Session::saveOrLoad()
                                        Qt::ControlModifier | (save ? Qt::ShiftModifier : Qt::NoModifier)); });
     else
         choose(randomCell(), save ? texts::kSaveAs : texts::kOpen);
-    // Leaving a value box may say "Desbordamiento" first; rows past the end are said.
+    // Leaving a value box may say "Desbordamiento" first; rows past the end
+    // and points no world holds are said.
     auto failure = [](const Message& m) {
-        return m.text != texts::kOverflow && !kRowsLeftOut.match(m.text).hasMatch();
+        return m.text != texts::kOverflow && !kRowsLeftOut.match(m.text).hasMatch() && !kNoWorld.match(m.text).hasMatch();
     };
     const bool failed = chosenFile.isEmpty() || std::any_of(messages.begin() + said, messages.end(), failure);
     if (failed && save) {
@@ -394,13 +404,55 @@ std::string Session::paste(QLineEdit* cell)
 std::string Session::useGraphMenu()
 {
     const QString entry = pick<QString>({texts::kCopyImage, texts::kSaveImage, texts::kPrint, texts::kCopyResults,
-                                         texts::kBestFit, texts::kBestFit, texts::kResults, texts::kDataStart});
+                                         texts::kBestFit, texts::kBestFit, texts::kResults, texts::kDataStart,
+                                         texts::kLogScale});
     chosenFile = pickFile(kImageFiles);
     if (entry == texts::kBestFit && below(2))
         oneEvent([&] { QTest::keyClick(find("graf"), Qt::Key_M, Qt::ControlModifier); });
     else
         choose(find("graf"), entry); // Resultados… too leaves the window to come back to
     return "graph menu " + entry.toStdString() + " " + chosenFile.toStdString();
+}
+
+// The map of the error, opened through its menu entry before the first
+// action, and the window active again.
+void Session::openMap()
+{
+    for (QAction* action : form->findChildren<QAction*>())
+        if (action->text() == texts::kErrorMap)
+            action->trigger();
+    map = form->findChild<ErrorMapView*>();
+    ASSERT_TRUE(map && map->isVisible());
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+}
+
+// On the map, in either view: a click or a drag anywhere on it, the wheel
+// either way, another plane, or an entry of its menu.
+std::string Session::useMap()
+{
+    const QPoint at(int(below(map->width())), int(below(map->height())));
+    const QPoint to(int(below(map->width())), int(below(map->height())));
+    switch (below(6)) {
+    case 0: oneEvent([&] { QTest::mouseClick(map, Qt::LeftButton, {}, at); }); return "click the map";
+    case 1:
+        oneEvent([&] { QTest::mousePress(map, Qt::LeftButton, {}, at); });
+        oneEvent([&] { QTest::mouseMove(map, to); });
+        oneEvent([&] { QTest::mouseRelease(map, Qt::LeftButton, {}, to); });
+        return "drag on the map";
+    case 2: {
+        const int notches = below(2) ? 120 : -120;
+        QWheelEvent wheel(at, map->mapToGlobal(at), {}, {0, notches}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        oneEvent([&] { QApplication::sendEvent(map, &wheel); });
+        return "turn the wheel on the map";
+    }
+    case 3: map->window()->findChild<QComboBox*>()->setCurrentIndex(int(below(3))); return "choose a plane";
+    default: {
+        const QString entry = pick<QString>({texts::kShowAll, texts::kClearPath, texts::kCopyImage});
+        choose(map, entry);
+        return "map menu " + entry.toStdString();
+    }
+    }
 }
 
 // A saved file holds the table: datos.txt's format the captured texts, a
@@ -478,9 +530,12 @@ void Session::expectSound(std::size_t messagesBefore)
     EXPECT_FALSE(state().ocupado);
     state().modoTabla ? expectTableView() : expectGraphView();
     for (std::size_t k = messagesBefore; k < messages.size(); ++k)
-        EXPECT_TRUE(kOwnTexts.match(messages[k].text).hasMatch())
+        EXPECT_TRUE(kOwnTexts.match(messages[k].text).hasMatch() || kNoWorld.match(messages[k].text).hasMatch())
             << "unknown message: " << messages[k].text.toStdString();
     EXPECT_LE(mostInOneEvent, 2u) << "one event showed more than two messages";
+
+    EXPECT_TRUE(map->isVisible()) << "the map closed";
+    EXPECT_EQ(map->marks().current, state().p) << "the map's marker is elsewhere";
 
     if (untaken && !untaken->hasFocus())
         untaken = nullptr;
@@ -512,8 +567,7 @@ void Session::run(std::uint64_t seed, long actions)
         printer.setOutputFileName("impresa.pdf");
         return below(4) != 0; // or the user cancels
     };
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    openMap();
     long peakAtStart = 0;
     for (long n = 1; n <= actions; ++n) {
         const std::size_t before = messages.size();

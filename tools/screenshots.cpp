@@ -1,5 +1,6 @@
 #include "tests/table_cell.h"
 #include "window/application.h"
+#include "window/fitting/error_map_view.h"
 #include "window/form1.h"
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QWheelEvent>
 
 #include <cstdio>
 #include <utility>
@@ -29,6 +31,8 @@ const std::pair<const char*, const char*> kAtmosphere[] = {
 };
 // Small enough for the descent from a = 5, c = 1 to settle without overflow.
 const char* const kStepSize = "0,0002";
+// Enough to see the path of those steps on the map.
+const int kMapNotches = 7;
 
 template <std::size_t N>
 void fillTable(const QWidget& window, const std::pair<const char*, const char*> (&points)[N])
@@ -65,6 +69,16 @@ QPixmap shotWithMenu(QWidget& window, QWidget* control)
     return picture;
 }
 
+// The map's wheel turned by notches over the parameters, into the valley.
+void zoomInto(ajuste::ErrorMapView& view, const ajuste::Params& p)
+{
+    const QPointF at = view.placeOf(p);
+    for (int notch = 0; notch < kMapNotches; ++notch) {
+        QWheelEvent wheel(at, view.mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&view, &wheel);
+    }
+}
+
 void trigger(const QWidget& window, const QString& entry)
 {
     for (QAction* action : window.findChildren<QAction*>())
@@ -85,9 +99,9 @@ bool save(const QPixmap& picture, const QDir& folder, const char* name)
 
 // screenshots FOLDER: the window in the table view with a few points, with
 // a cell's menu open; in the graph view after "10000 pasos" on them, with
-// the graph's menu open there; the results of "Mejor ajuste" from there; the
-// standard atmosphere's pressures after "Mejor ajuste", then on the
-// logarithmic scale; as PNG files in FOLDER.
+// the graph's menu open there, and the map of the error there; the results
+// of "Mejor ajuste" from there; the standard atmosphere's pressures after
+// "Mejor ajuste", then on the logarithmic scale; as PNG files in FOLDER.
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -117,6 +131,12 @@ int main(int argc, char* argv[])
     if (!save(shot(window), folder, "ventana-grafica.png") ||
         !save(shotWithMenu(window, window.findChild<QWidget*>("graf")), folder, "menu-grafica.png"))
         return 1;
+    trigger(window, "Mapa del error…");
+    QWidget& map = *window.findChild<QWidget*>("mapa");
+    zoomInto(*map.findChild<ajuste::ErrorMapView*>(), window.state().p);
+    if (!save(shot(map), folder, "mapa-error.png"))
+        return 1;
+    map.close();
     trigger(window, "Mejor ajuste");
     trigger(window, "Resultados…");
     if (!save(shot(*window.findChild<QWidget*>("resultados")), folder, "resultados.png"))

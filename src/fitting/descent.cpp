@@ -11,6 +11,14 @@ void descend(Params& p, double h, const Sums& sums)
     p.t0 = checked(p.t0 - h * sums.derT);
 }
 
+Params nextStep(Params p, double h, const Fixed& fixed, std::span<const double> t, std::span<const double> y)
+{
+    Sums sums;
+    addPointSums(sums, p, fixed, t, y);
+    descend(p, h, sums);
+    return p;
+}
+
 bool runBatch(Params& p, Sums& sums, const Fixed& fixed,
               std::span<const double> t, std::span<const double> y,
               double errorAnt, double h, int passes, std::vector<Params>* path)

@@ -14,6 +14,10 @@ inline constexpr int kLongBatch = 10000;
 // c first, then a, then t0, each checked. h is used as typed.
 void descend(Params& p, double h, const Sums& sums);
 
+// Where one step from p goes: the sums at p, then the step; throws as
+// either would.
+Params nextStep(Params p, double h, const Fixed& fixed, std::span<const double> t, std::span<const double> y);
+
 // Up to `passes` passes of: sums at the current parameters, then the step.
 // A pass whose error is above errorAnt ends the batch before its step;
 // returns true when that happened. sums holds those of the last pass. Each

@@ -4,6 +4,7 @@
 #include "window/data/table_files.h"
 #include "window/fitting/best_fit.h"
 #include "window/fitting/data_start_entry.h"
+#include "window/fitting/error_map.h"
 #include "window/graph/graph_menu.h"
 #include "window/graph/log_scale.h"
 
@@ -14,8 +15,9 @@ void addFeatures(Form1& form)
     auto* files = new TableFiles(form);
     new TableClipboard(form, files->actions());
     auto* graphMenu = new GraphMenu(form);
-    new BestFit(form, *graphMenu);
+    auto* bestFit = new BestFit(form, *graphMenu);
     new DataStartEntry(form, *graphMenu);
+    new ErrorMap(form, *graphMenu, *bestFit);
     new LogScale(form, *graphMenu);
 }
 

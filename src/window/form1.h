@@ -151,6 +151,8 @@ public:
     };
     Points points() const;
     Fixed fixedParams() const;
+    // The step size box "Paso" read as a number; throws NumericError.
+    double stepSize() const;
 
     // The table's rows up to the first whose t cell is empty or whose cells
     // are not numbers, read without changing anything; how many were read.
@@ -176,7 +178,7 @@ public:
 signals:
     void tableLoaded();   // the cells filled from a file
     void captured();      // new points in tdatos/ydatos
-    void redrawn();       // the curve drawn again, for new parameters or data
+    void redrawn();       // the curve drawn again, or a redraw stopped by an error
     void fixedChanged();  // a fix box ticked or unticked
     // The parameters a step or a batch went through, from those before it.
     void stepped(const std::vector<Params>& path);

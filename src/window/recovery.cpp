@@ -56,6 +56,7 @@ void Form1::redrawReleasing(const std::function<void()>& redraw)
     } catch (const NumericError&) {
         state_.ocupado = false;
         clearReadOuts();
+        emit redrawn();
     }
 }
 

@@ -137,5 +137,21 @@ inline constexpr const char* kNoStartFixedA = "a está fijo en %1, que no es del
                                               "no se pueden estimar valores iniciales; no se ha cambiado nada.";
 inline constexpr const char* kNoStartOutOfRange =
     "Los valores iniciales que dan estos datos son demasiado grandes para calcularlos; no se ha cambiado nada.";
+// The map of the squared error.
+inline constexpr const char* kErrorMap = "Mapa del error…";
+inline constexpr const char* kErrorMapTitle = "Mapa del error";
+inline constexpr const char* kPlane = "Plano:";
+inline constexpr const char* kPlaneName = "%1 y %2";
+inline constexpr const char* kShowAll = "Ver todo";
+inline constexpr const char* kClearPath = "Borrar el camino";
+inline constexpr const char* kMapError = "Error cuadrático";
+inline constexpr const char* kMapOverflow = "Desbordamiento";
+inline constexpr const char* kMapValue = "%1 = %2";
+inline constexpr const char* kMapRange = "%1 de %2 a %3";
+// Where the mouse is: the two values, then the error there.
+inline constexpr const char* kMapPoint = "%1, %2; error cuadrático: %3";
+inline constexpr const char* kMapName = "Mapa del error cuadrático sobre %1";
+// The two ranges, the held value, then the current point.
+inline constexpr const char* kMapDescription = "%1 y %2, con %3. Ahora %4.";
 
 } // namespace ajuste::texts

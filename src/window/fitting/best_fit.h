@@ -23,6 +23,10 @@ class BestFit : public QObject {
 public:
     BestFit(Form1& form, GraphMenu& menu);
 
+signals:
+    // The optimum written into the boxes and bars.
+    void fitted(const Params& optimum);
+
 private:
     // The last fit and what it was computed from, so that its figures can
     // be marked once anything changes.

@@ -59,9 +59,14 @@ void Form1::runBatchClick(int passes)
 
 double Form1::readStepSize()
 {
-    const double h = value(fit_.Text1->text());
+    const double h = stepSize();
     fit_.Text1->setText(text(h));
     return h;
+}
+
+double Form1::stepSize() const
+{
+    return value(fit_.Text1->text());
 }
 
 // Text, then position, row by row: a position out of its bar's range stops

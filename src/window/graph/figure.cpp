@@ -3,13 +3,8 @@
 #include "window/graph/graph_widget.h"
 #include "window/twips.h"
 
-#include <QFileInfo>
 #include <QFontMetricsF>
-#include <QImage>
-#include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
@@ -19,7 +14,6 @@ namespace ajuste {
 namespace {
 
 inline constexpr int kMargin = 8; // logical pixels round the figure and above its lines
-inline constexpr double kTwipsPerPoint = 20;
 
 QRect drawingBounds(const Figure& figure)
 {
@@ -28,47 +22,6 @@ QRect drawingBounds(const Figure& figure)
         bounds |= number.place;
     return bounds;
 }
-
-bool paintOn(QPaintDevice& device, const QRectF& target, const Figure& figure)
-{
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    paintFigure(painter, target, figure);
-    return painter.end();
-}
-
-bool savePng(const Figure& figure, const QString& path, qreal pixelRatio)
-{
-    return figureImage(figure, pixelRatio).save(path, "PNG");
-}
-
-// Sized as the window shows it, in inches.
-bool saveSvg(const Figure& figure, const QString& path, qreal)
-{
-    const QRect box(QPoint(), figureSize(figure));
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize(box.size());
-    svg.setViewBox(box);
-    svg.setResolution(qRound(figure.graph.pixelsPerTwip() * kTwipsPerInch));
-    return paintOn(svg, box, figure);
-}
-
-bool savePdf(const Figure& figure, const QString& path, qreal)
-{
-    const QSizeF points = QSizeF(figureSize(figure)) / figure.graph.pixelsPerTwip() / kTwipsPerPoint;
-    QPdfWriter pdf(path);
-    pdf.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, {}, QPageSize::ExactMatch),
-                                  QPageLayout::Portrait, QMarginsF()));
-    return paintOnPage(pdf, figure);
-}
-
-struct Format {
-    const char* suffix;
-    bool (*save)(const Figure& figure, const QString& path, qreal pixelRatio);
-};
-inline constexpr Format kFormats[] = {{"png", savePng}, {"svg", saveSvg}, {"pdf", savePdf}};
 
 } // namespace
 
@@ -86,13 +39,10 @@ QSize figureSize(const Figure& figure)
 
 void paintFigure(QPainter& painter, const QRectF& target, const Figure& figure)
 {
-    const QSizeF size = figureSize(figure);
-    const qreal scale = std::min(target.width() / size.width(), target.height() / size.height());
     const QRect bounds = drawingBounds(figure);
     painter.save();
     painter.fillRect(target, Qt::white);
-    painter.translate(target.center() - QPointF(size.width(), size.height()) * scale / 2);
-    painter.scale(scale, scale);
+    fitInto(painter, target, figureSize(figure));
     painter.translate(kMargin - bounds.left(), kMargin - bounds.top()); // to the window's coordinates
 
     painter.save();
@@ -113,25 +63,10 @@ void paintFigure(QPainter& painter, const QRectF& target, const Figure& figure)
     painter.restore();
 }
 
-QImage figureImage(const Figure& figure, qreal pixelRatio)
+Picture figurePicture(const Figure& figure)
 {
-    QImage image((QSizeF(figureSize(figure)) * pixelRatio).toSize(), QImage::Format_RGB32);
-    paintOn(image, image.rect(), figure);
-    return image;
-}
-
-bool saveFigure(const Figure& figure, const QString& path, qreal pixelRatio)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    for (const Format& format : kFormats)
-        if (suffix == format.suffix)
-            return format.save(figure, path, pixelRatio);
-    return savePng(figure, path + ".png", pixelRatio);
-}
-
-bool paintOnPage(QPagedPaintDevice& page, const Figure& figure)
-{
-    return paintOn(page, QRectF(0, 0, page.width(), page.height()), figure);
+    return {figureSize(figure), figure.graph.pixelsPerTwip() * kTwipsPerInch,
+            [figure](QPainter& painter, const QRectF& target) { paintFigure(painter, target, figure); }};
 }
 
 } // namespace ajuste

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/picture_files.h"
+
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -7,8 +9,6 @@
 
 #include <vector>
 
-class QImage;
-class QPagedPaintDevice;
 class QPainter;
 
 namespace ajuste {
@@ -36,10 +36,7 @@ struct Figure {
 QSize figureSize(const Figure& figure);
 // Scaled to fit the target, keeping its aspect, centred on it.
 void paintFigure(QPainter& painter, const QRectF& target, const Figure& figure);
-QImage figureImage(const Figure& figure, qreal pixelRatio);
-// PNG, SVG or PDF by the name's suffix; a name with none of them gets ".png".
-bool saveFigure(const Figure& figure, const QString& path, qreal pixelRatio);
-// On one page of a PDF file or a printer.
-bool paintOnPage(QPagedPaintDevice& page, const Figure& figure);
+// For the clipboard, the files and the printer.
+Picture figurePicture(const Figure& figure);
 
 } // namespace ajuste

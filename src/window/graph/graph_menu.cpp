@@ -5,21 +5,11 @@
 #include "window/graph/graph_widget.h"
 #include "window/texts.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
 
 namespace ajuste {
-
-namespace {
-
-// Exported pictures have this many pixels for each of the screen's, so
-// that they stay sharp when enlarged.
-inline constexpr int kFigureZoom = 2;
-
-} // namespace
 
 GraphMenu::GraphMenu(Form1& form) : QObject(&form), form_(form), menu_(new QMenu(&form))
 {
@@ -49,20 +39,18 @@ void GraphMenu::addSeparator()
 
 void GraphMenu::copyImage()
 {
-    QApplication::clipboard()->setImage(figureImage(figure(), kFigureZoom * form_.devicePixelRatioF()));
+    copyPicture(figurePicture(figure()), form_.devicePixelRatioF());
 }
 
 void GraphMenu::saveImage()
 {
-    const QString path = form_.dialogs().askFileToSave(texts::kImageFilters);
-    if (!path.isEmpty() && !saveFigure(figure(), path, kFigureZoom * form_.devicePixelRatioF()))
-        form_.dialogs().say(texts::kCannotSaveImage);
+    savePictureAs(figurePicture(figure()), form_.devicePixelRatioF(), form_.dialogs());
 }
 
 void GraphMenu::printImage()
 {
     QPrinter printer(QPrinter::HighResolution);
-    if (form_.dialogs().askPrinterSetUp(printer) && !paintOnPage(printer, figure()))
+    if (form_.dialogs().askPrinterSetUp(printer) && !paintOnPage(printer, figurePicture(figure())))
         form_.dialogs().say(texts::kCannotPrint);
 }
 

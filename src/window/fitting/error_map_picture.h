@@ -1,0 +1,40 @@
+#pragma once
+
+#include "fitting/descent_path.h"
+#include "window/fitting/error_map_layers.h"
+
+#include <QFont>
+#include <QRectF>
+
+#include <functional>
+#include <optional>
+
+class QPainter;
+
+namespace ajuste {
+
+// What stands on the layers: where the parameters are, where "Un paso"
+// would take them, the path so far and the least-squares optimum.
+struct MapMarks {
+    Params current;
+    std::optional<Params> stepEnd;
+    std::optional<Params> optimum;
+};
+
+struct MapPicture {
+    const MapLayers& layers;
+    const MapMarks& marks;
+    const std::vector<PathPoint>& path;
+    std::function<QString(double)> text; // in the user's notation
+    QFont font;
+};
+
+// Where the cells lie in a picture of this size, in its logical pixels:
+// around them the axes and the colour bar.
+QRectF plotArea(const QSizeF& size, const MapPicture& picture);
+// Where the parameters stand on the cells, in the same pixels.
+QPointF placeOnPlot(const QRectF& plot, const ErrorSurface& surface, const Params& p);
+// From (0, 0), at this size.
+void paintMap(QPainter& painter, const QSizeF& size, const MapPicture& picture);
+
+} // namespace ajuste
