@@ -137,6 +137,7 @@ inline constexpr const char* kNoStartFixedA = "a está fijo en %1, que no es del
                                               "no se pueden estimar valores iniciales; no se ha cambiado nada.";
 inline constexpr const char* kNoStartOutOfRange =
     "Los valores iniciales que dan estos datos son demasiado grandes para calcularlos; no se ha cambiado nada.";
+
 // The map of the squared error.
 inline constexpr const char* kErrorMap = "Mapa del error…";
 inline constexpr const char* kErrorMapTitle = "Mapa del error";
