@@ -15,6 +15,10 @@ namespace ajuste {
 
 namespace {
 
+// A point the log view cannot show stands this far above the bottom edge, so
+// that its whole open mark is seen.
+inline constexpr double kHiddenMarkLift = 90; // twips
+
 // The number in place of the described one; a longer one widens the label
 // about its centre, within the window.
 void showAxisNumber(const AxisLabel& axis, const QString& number)
@@ -53,7 +57,7 @@ void Form1::drawCurveAndPoints(CurveRule rule)
     graf.setPenWidth(1);
     const auto curve = [&](double x, double y) { graf.setPoint(x, y, palette::red); };
     const auto point = [&](double x, double y) { graf.setPoint(x, y, palette::blue); };
-    const auto hidden = [&](double x, double y) { graf.setOpenMark(x, y, palette::blue); };
+    const auto hidden = [&](double x, double y) { graf.setOpenMark(x, y - kHiddenMarkLift, palette::blue); };
     if (state_.logView) {
         plotCurve(state_.p, rule, *state_.logView, curve);
         graf.setPenWidth(4);
