@@ -2,6 +2,7 @@
 
 #include "near.h"
 #include "table_cell.h"
+#include "window/user_locale.h"
 #include "window/graph/scroll_bar.h"
 #include "worked_example.h"
 
@@ -125,7 +126,7 @@ double WindowTest::shownNumber(const char* name) const
 
 QString WindowTest::numberText(double x) const
 {
-    return QString::fromStdString(ajuste::toText(x, form->numberFormat()));
+    return ajuste::numberText(x, form->numberFormat());
 }
 
 QString WindowTest::messageTexts() const

@@ -111,12 +111,12 @@ bool Form1::takeOcupado()
 
 double Form1::value(const QString& text) const
 {
-    return toNumber(text.toStdString(), numbers_);
+    return typedNumber(text, numbers_);
 }
 
 QString Form1::text(double x) const
 {
-    return QString::fromStdString(toText(x, numbers_));
+    return numberText(x, numbers_);
 }
 
 Form1::Points Form1::points() const

@@ -44,4 +44,14 @@ QLocale userLanguage()
     return userLocale({"LC_ALL", "LC_MESSAGES", "LANG"});
 }
 
+QString numberText(double x, const NumberFormat& user)
+{
+    return QString::fromStdString(toText(x, user));
+}
+
+double typedNumber(const QString& text, const NumberFormat& user)
+{
+    return toNumber(text.toStdString(), user);
+}
+
 } // namespace ajuste

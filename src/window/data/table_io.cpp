@@ -2,6 +2,7 @@
 
 #include "data/data_file.h"
 #include "window/texts.h"
+#include "window/user_locale.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,11 +20,6 @@ TableFileFormat formatOf(const QString& path)
 QString shownName(const QString& path)
 {
     return QFileInfo(path).fileName();
-}
-
-QString qText(double x, const NumberFormat& user)
-{
-    return QString::fromStdString(toText(x, user));
 }
 
 // The bytes of a plain file, or nothing after saying why not.
@@ -74,7 +70,7 @@ std::optional<std::vector<RowTexts>> csvRows(std::string_view bytes, const QStri
         return std::nullopt;
     std::vector<RowTexts> rows;
     for (const auto& [t, y] : block->rows)
-        rows.push_back({qText(t, user), qText(y, user)});
+        rows.push_back({numberText(t, user), numberText(y, user)});
     return rows;
 }
 
@@ -90,7 +86,8 @@ bool writeWhole(const QString& path, const std::string& bytes)
 
 std::string formatted(const QString& path, const std::vector<RowTexts>& texts, const NumberFormat& user)
 {
-    if (formatOf(path) == TableFileFormat::DataFile) {
+    const TableFileFormat format = formatOf(path);
+    if (format == TableFileFormat::DataFile) {
         std::vector<DataRow> rows;
         for (const auto& [t, y] : texts)
             rows.push_back({t.toStdString(), y.toStdString()});
@@ -98,8 +95,8 @@ std::string formatted(const QString& path, const std::vector<RowTexts>& texts, c
     }
     std::vector<std::array<double, 2>> rows;
     for (const auto& [t, y] : texts)
-        rows.push_back({toNumber(t.toStdString(), user), toNumber(y.toStdString(), user)});
-    return formatOf(path) == TableFileFormat::Csv ? formatCsv(rows, user) : formatTsv(rows, user);
+        rows.push_back({typedNumber(t, user), typedNumber(y, user)});
+    return format == TableFileFormat::Csv ? formatCsv(rows, user) : formatTsv(rows, user);
 }
 
 } // namespace

@@ -168,12 +168,8 @@ void ErrorMap::zoom(QPointF about, double factor)
 // boxes cannot be reached either.
 void ErrorMap::pick(QPointF values)
 {
-    if (form_.state().modoTabla)
-        return;
-    Params p = form_.state().p;
-    p[plane_.across] = values.x();
-    p[plane_.up] = values.y();
-    form_.setParameters(p);
+    if (!form_.state().modoTabla)
+        form_.setParameters(onPlane(values));
 }
 
 void ErrorMap::hover(std::optional<QPointF> values)
@@ -182,10 +178,16 @@ void ErrorMap::hover(std::optional<QPointF> values)
         point_->clear();
         return;
     }
+    point_->setText(pointText(onPlane(*values)));
+}
+
+// The current parameters with the plane's two at those values.
+Params ErrorMap::onPlane(QPointF values) const
+{
     Params p = form_.state().p;
-    p[plane_.across] = values->x();
-    p[plane_.up] = values->y();
-    point_->setText(pointText(p));
+    p[plane_.across] = values.x();
+    p[plane_.up] = values.y();
+    return p;
 }
 
 // The surface is computed again only for other points, another plane or

@@ -49,6 +49,7 @@ private:
     MapMarks marks() const;
     void describe();
     Span barSpan(Parameter k) const;
+    Params onPlane(QPointF values) const;
     QString pointText(const Params& p) const;
 
     Form1& form_;

@@ -88,8 +88,8 @@ void Form1::followData()
     }
     if (state_.logView && !chooseLogView())
         state_.logView.reset();
-    if (std::get<World>(chosen) != state_.world) {
-        state_.world = std::get<World>(chosen);
+    if (const World& world = std::get<World>(chosen); world != state_.world) {
+        state_.world = world;
         if (!barsReach(state_.world, state_.p))
             state_.p = toWorld(state_.world, Params{});
         const bool busy = state_.ocupado; // the bars' change events do nothing
