@@ -48,6 +48,7 @@ void Form1::runBatchClick(int passes)
         recordPreviousError();
         const double h = readStepSize();
         std::vector<Params> path{state_.p};
+        path.reserve(passes + 1);
         if (runBatch(state_.p, state_.sums, fixedParams(), points().t, points().y, state_.errorAnt, h, passes, &path))
             palette::setBackground(fit_.label10, palette::magenta);
         showReadOuts();
