@@ -75,14 +75,14 @@ TEST_F(DataWorld, BarsReachTheOptimumAndTheLogScaleShowsALine)
     EXPECT_EQ(blueDots(), 11);
 }
 
-// Back inside the box, the window is as described again.
+// Back inside the box, the window is as the form lays it out again.
 TEST_F(DataWorld, DataInsideTheBoxBringTheBoxBack)
 {
     InTemporaryFolder folder;
     writeFile(" 2 \r\n0\r\n4\r\n1\r\n10\r\n");
     click("Recuperar");
     EXPECT_EQ(axisNumbers(), QStringList({"-5", "15", "0", "10", "0"}));
-    EXPECT_EQ(find("Label14")->x(), 1800 / 15); // at 96 dpi, as described
+    EXPECT_EQ(find("Label14")->x(), 1800 / 15); // at 96 dpi, as the form places it
 }
 
 } // namespace

@@ -50,14 +50,14 @@ TEST_F(StartUp, NothingIsDrawnButTheBackground)
 
 // Every control of the form in tab order, with its place and size in twips;
 // a column of the data table stands at its turn, row i 480 twips below row 0.
-struct Described {
+struct FormControl {
     const char* name;
     int left, top, width, height;
     int rows = 1;
     int heightOfRow2 = 0; // where it differs
 };
 
-const Described kForm[] = {
+const FormControl kForm[] = {
     {"graf", 600, 240, 4800, 4000},      {"funcion", 6120, 120, 1935, 1095}, {"Para", 5760, 2040, 1335, 255},
     {"Picture1", 5760, 2520, 495, 495},  {"Picture2", 5760, 3120, 615, 495}, {"Picture3", 5760, 3720, 615, 495},
     {"Lval", 6360, 2640, 4185, 345},     {"Tval", 6360, 3840, 4185, 345},    {"Cval", 6360, 3240, 4185, 345},
@@ -85,11 +85,11 @@ std::string placed(const QString& name, int row, const QRect& r)
 }
 
 // At 96 dpi: 15 twips to the pixel.
-std::vector<std::string> describedInTabOrder()
+std::vector<std::string> formInTabOrder()
 {
     auto pixels = [](int twips) { return qRound(twips / 15.0); };
     std::vector<std::string> controls;
-    for (const Described& d : kForm)
+    for (const FormControl& d : kForm)
         for (int row = 0; row < d.rows; ++row) {
             const int height = row == 2 && d.heightOfRow2 ? d.heightOfRow2 : d.height;
             const QRect place(pixels(d.left), pixels(d.top + 480 * row), pixels(d.width), pixels(height));
@@ -113,14 +113,14 @@ std::vector<std::string> inFocusChain(const QWidget& form)
 TEST_F(StartUp, EveryControlInItsPlaceAndTabOrder)
 {
     EXPECT_EQ(form->size(), QSize(724, 691)); // 10860 × 10365 twips
-    const std::vector<std::string> described = describedInTabOrder(), shown = inFocusChain(*form);
-    EXPECT_EQ(shown.size(), described.size());
-    for (std::size_t tab = 0; tab < std::min(shown.size(), described.size()); ++tab)
-        EXPECT_EQ(shown[tab], described[tab]) << "tab position " << tab;
+    const std::vector<std::string> expected = formInTabOrder(), shown = inFocusChain(*form);
+    EXPECT_EQ(shown.size(), expected.size());
+    for (std::size_t tab = 0; tab < std::min(shown.size(), expected.size()); ++tab)
+        EXPECT_EQ(shown[tab], expected[tab]) << "tab position " << tab;
 }
 
 // Their logical size; drawn at the screen's pixels.
-TEST_F(StartUp, PicturesHaveTheirDescribedSizes)
+TEST_F(StartUp, PicturesHaveTheirFormSizes)
 {
     const std::pair<const char*, QSize> pictures[] = {
         {"funcion", {125, 68}}, {"Picture1", {31, 36}}, {"Picture2", {31, 29}}, {"Picture3", {37, 35}}};

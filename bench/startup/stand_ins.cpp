@@ -58,7 +58,7 @@ QString partKey(const QWidget& part)
 }
 
 // The controls that the stand-in makes by itself, as a scroll area its
-// viewport, are not described: the bare window's stand-in makes them again.
+// viewport, are not in the form: the bare window's stand-in makes them again.
 QStringList ownParts(const StandIn& standIn)
 {
     const std::unique_ptr<QWidget> sample(standIn.make(nullptr));

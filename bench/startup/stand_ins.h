@@ -9,5 +9,5 @@ class QWidget;
 // place, whether it is hidden, its text or orientation, and its own controls.
 QByteArray describeControls(const QWidget& window);
 
-// Builds into a bare window, sized as described, stand-ins of the described controls.
+// Builds into a bare window, sized as the form, stand-ins of the form's controls.
 void buildStandIns(QWidget& window, const QByteArray& description);
