@@ -190,8 +190,8 @@ void RedrawCoordinatesInAWorld(benchmark::State& state)
     const Params inBox{5, 0.3, 0};
     const Params inWorld = toWorld(world, inBox);
     for (auto _ : state)
-        benchmark::DoNotOptimize(thousandRedrawCoordinates(data, inWorld, View{world}));
-    state.counters["box_ratio"] = bestSeconds([&] { return thousandRedrawCoordinates(data, inWorld, View{world}); }) /
+        benchmark::DoNotOptimize(thousandRedrawCoordinates(data, inWorld, View{world, std::nullopt}));
+    state.counters["box_ratio"] = bestSeconds([&] { return thousandRedrawCoordinates(data, inWorld, View{world, std::nullopt}); }) /
                                   bestSeconds([&] { return thousandRedrawCoordinates(data, inBox, View{}); });
 }
 BENCHMARK(RedrawCoordinatesInAWorld)->Unit(benchmark::kMillisecond);

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QTest>
+#include <QThreadPool>
 #include <QWheelEvent>
 
 using namespace ajuste;
@@ -25,9 +26,16 @@ protected:
     {
         find("Text1")->setFocus();
         QTest::keyClick(find("Text1"), Qt::Key_E, Qt::ControlModifier);
+        waitForMap();
         auto* view = form->findChild<ErrorMapView*>();
         EXPECT_TRUE(view && view->isVisible());
         return view;
+    }
+    // The map is worked out off the event thread: its last request shown.
+    void waitForMap()
+    {
+        form->findChild<QThreadPool*>()->waitForDone();
+        QCoreApplication::processEvents();
     }
     const std::vector<PathPoint>& path() const { return form->findChild<ajuste::ErrorMap*>()->path(); }
     // The parameters' boxes.
@@ -42,6 +50,7 @@ protected:
 TEST_F(ErrorMap, PathHoldsTheParametersEachStepShowedAndTheMarkerFollows)
 {
     useMenu(find("graf"), texts::kErrorMap);
+    waitForMap();
     auto* view = form->findChild<ErrorMapView*>();
     ASSERT_TRUE(view && view->isVisible());
     std::vector<QStringList> showed{boxes()};
@@ -63,11 +72,14 @@ TEST_F(ErrorMap, PathHoldsTheParametersEachStepShowedAndTheMarkerFollows)
     EXPECT_EQ(view->marks().stepEnd->a, next.a);
 
     // Within the plane only the marker moves; the held t0 makes a new map.
+    waitForMap();
     const qint64 map = view->layers().colours.cacheKey();
     find<ScrollBar>("CSCR")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    waitForMap();
     EXPECT_EQ(view->marks().current.c, state().p.c);
     EXPECT_EQ(view->layers().colours.cacheKey(), map);
     find<ScrollBar>("TSCR")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    waitForMap();
     EXPECT_NE(view->layers().colours.cacheKey(), map);
     EXPECT_EQ(view->layers().surface.base.t0, state().p.t0);
 
@@ -99,6 +111,7 @@ TEST_F(ErrorMap, ClickSetsTheParametersAsTypingWould)
         QWheelEvent out(centre, view->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
         QApplication::sendEvent(view, &out);
     }
+    waitForMap();
     EXPECT_LT(view->layers().surface.across.low, -20);
     QTest::mouseClick(view, Qt::LeftButton, {}, view->placeOf({-10, 0.5, 0}).toPoint());
     EXPECT_EQ(messageTexts(), texts::kOverflow);
@@ -115,6 +128,7 @@ TEST_F(ErrorMap, AccessibleTextsFollowThePlaneAndTheParameters)
                   numberText(roundedTo(worked::kErrorCuad, 6)) + ".");
     form->findChild<QComboBox*>()->setCurrentIndex(2);
     find<ScrollBar>("CSCR")->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    waitForMap();
     EXPECT_EQ(view->accessibleName(), "Mapa del error cuadrático sobre a y t0");
     EXPECT_TRUE(view->accessibleDescription().startsWith("a de 0 a 20 y t0 de -20 a 20, con c = 0,9. Ahora a = 5, t0 = 0;"))
         << view->accessibleDescription().toStdString();

@@ -101,7 +101,7 @@ TEST(Plot, AWorldDrawsTheImageOfTheBoxsCurveAsTheBoxDoes)
     for (const World& w : {World{-2, 12, 0, 14}, World{-2, 12, -45, 0}})
         for (const CurveRule rule : {CurveRule::Within10, CurveRule::Below30}) {
             const std::vector<Sample> inBox = curve({5, 1, 0}, rule);
-            const std::vector<Sample> inWorld = curve(toWorld(w, {5, 1, 0}), rule, View{w});
+            const std::vector<Sample> inWorld = curve(toWorld(w, {5, 1, 0}), rule, View{w, std::nullopt});
             ASSERT_EQ(inWorld.size(), inBox.size());
             for (std::size_t i = 0; i < inBox.size(); ++i) {
                 EXPECT_EQ(inWorld[i].x, inBox[i].x);

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QThreadPool>
 #include <QWheelEvent>
 
 #include <cstdio>
@@ -69,14 +70,23 @@ QPixmap shotWithMenu(QWidget& window, QWidget* control)
     return picture;
 }
 
-// The map's wheel turned by notches over the parameters, into the valley.
-void zoomInto(ajuste::ErrorMapView& view, const ajuste::Params& p)
+// The map is worked out off the event thread: its last request shown.
+void waitForMap(const QWidget& window)
 {
-    const QPointF at = view.placeOf(p);
+    window.findChild<QThreadPool*>()->waitForDone();
+    QCoreApplication::processEvents();
+}
+
+// The map's wheel turned by notches over the parameters, into the valley.
+void zoomInto(const QWidget& window, ajuste::ErrorMapView& view, const ajuste::Params& p)
+{
     for (int notch = 0; notch < kMapNotches; ++notch) {
+        waitForMap(window);
+        const QPointF at = view.placeOf(p);
         QWheelEvent wheel(at, view.mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&view, &wheel);
     }
+    waitForMap(window);
 }
 
 void trigger(const QWidget& window, const QString& entry)
@@ -133,7 +143,7 @@ int main(int argc, char* argv[])
         return 1;
     trigger(window, "Mapa del error…");
     QWidget& map = *window.findChild<QWidget*>("mapa");
-    zoomInto(*map.findChild<ajuste::ErrorMapView*>(), window.state().p);
+    zoomInto(window, *map.findChild<ajuste::ErrorMapView*>(), window.state().p);
     if (!save(shot(map), folder, "mapa-error.png"))
         return 1;
     map.close();

@@ -183,6 +183,7 @@ signals:
     void tableLoaded();   // the cells filled from a file
     void captured();      // new points in tdatos/ydatos
     void pointsToShow();  // the graph view entered, or a table loaded: a view for the points
+    void worldChanged();  // the graph, the bars and the start values in another world
     void redrawn();       // the curve drawn again, or a redraw stopped by an error
     void fixedChanged();  // a fix box ticked or unticked
     // The parameters a step or a batch went through, from those before it.

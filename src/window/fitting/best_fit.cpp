@@ -42,7 +42,7 @@ void BestFit::fit()
         return;
     lastFit_ = LastFit{fit, fixed, {points.t.begin(), points.t.end()}, {points.y.begin(), points.y.end()}};
     form_.setParameters(fit.params);
-    emit fitted(fit.params);
+    emit fitted(fit);
 }
 
 // The optimum's figures hold while the parameters, the fixed ones and the

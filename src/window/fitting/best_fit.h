@@ -24,8 +24,8 @@ public:
     BestFit(Form1& form, GraphMenu& menu);
 
 signals:
-    // The optimum written into the boxes and bars.
-    void fitted(const Params& optimum);
+    // The optimum written into the boxes and bars, with what was fitted.
+    void fitted(const FitResult& fit);
 
 private:
     // The last fit and what it was computed from, so that its figures can

@@ -11,10 +11,13 @@
 #include "window/picture_files.h"
 #include "window/texts.h"
 
+#include "window/fitting/error_map_layers.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QThreadPool>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -36,20 +39,30 @@ QString planeName(ParameterPair pair)
 
 } // namespace
 
-ErrorMap::ErrorMap(Form1& form, GraphMenu& menu, BestFit& bestFit) : QObject(&form), form_(form)
+ErrorMap::ErrorMap(Form1& form, GraphMenu& menu, BestFit& bestFit)
+    : QObject(&form), form_(form), workers_(new QThreadPool(this))
 {
+    workers_->setMaxThreadCount(1);
     menu.addEntry(texts::kErrorMap, [this] { open(); }, QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(&form, &Form1::captured, this, &ErrorMap::takeData);
     connect(&form, &Form1::stepped, this, [this](const std::vector<Params>& steps) { path_.add(steps); });
     connect(&form, &Form1::recovered, this, &ErrorMap::clearPath);
+    connect(&form, &Form1::worldChanged, this, &ErrorMap::showAll);
     for (auto change : {&Form1::redrawn, &Form1::fixedChanged})
         connect(&form, change, this, &ErrorMap::refresh);
-    connect(&bestFit, &BestFit::fitted, this, [this](const Params& optimum) {
-        optimum_ = optimum;
+    connect(&bestFit, &BestFit::fitted, this, [this](const FitResult& fit) {
+        optimum_ = Optimum{fit, form_.fixedParams()};
         refresh();
     });
     across_ = barSpan(plane_.across);
     up_ = barSpan(plane_.up);
+}
+
+// A map still being worked out must not outlive the object it reports to.
+ErrorMap::~ErrorMap()
+{
+    workers_->clear();
+    workers_->waitForDone();
 }
 
 void ErrorMap::open()
@@ -121,7 +134,7 @@ void ErrorMap::showAll()
 {
     across_ = barSpan(plane_.across);
     up_ = barSpan(plane_.up);
-    surfaceStale_ = true;
+    requested_.reset();
     refresh();
 }
 
@@ -160,7 +173,7 @@ void ErrorMap::zoom(QPointF about, double factor)
     };
     across_ = scaled(across_, about.x(), barSpan(plane_.across));
     up_ = scaled(up_, about.y(), barSpan(plane_.up));
-    surfaceStale_ = true;
+    requested_.reset();
     refresh();
 }
 
@@ -197,19 +210,37 @@ void ErrorMap::refresh()
 {
     if (!window_ || !window_->isVisible())
         return;
-    if (!surfaceIsCurrent()) {
-        view_->setLayers(mapLayers(
-            errorSurface(plane_, form_.state().p, across_, up_, kCells, kCells, form_.points().t, form_.points().y)));
-        surfaceStale_ = false;
-    }
+    const Parameter held = heldParameter(plane_);
+    if (!requested_ || requested_->base[held] != form_.state().p[held])
+        requestSurface();
     view_->setMarks(marks());
     describe();
 }
 
-bool ErrorMap::surfaceIsCurrent() const
+// 256 × 256 cells with their colours and contours may take longer than a
+// drag's move on a slow machine: they are worked out off the event thread,
+// the view keeping the last finished map meanwhile.
+void ErrorMap::requestSurface()
 {
-    const Parameter held = heldParameter(plane_);
-    return !surfaceStale_ && view_->layers().surface.base[held] == form_.state().p[held];
+    requested_ = ErrorSurface{plane_, form_.state().p, across_, up_, kCells, kCells, {}};
+    const int request = ++requests_;
+    workers_->start([this, request, surface = *requested_, t = t_, y = y_] {
+        if (request != requests_)
+            return;
+        MapLayers layers = mapLayers(errorSurface(surface.pair, surface.base, surface.across, surface.up,
+                                                  surface.columns, surface.rows, t, y));
+        QMetaObject::invokeMethod(this, [this, request, layers = std::move(layers)] {
+            if (request == requests_)
+                showLayers(layers);
+        }, Qt::QueuedConnection);
+    });
+}
+
+void ErrorMap::showLayers(const MapLayers& layers)
+{
+    view_->setLayers(layers);
+    describe();
+    emit layersShown();
 }
 
 // No arrow when the step size is no number or the step would overflow:
@@ -217,13 +248,29 @@ bool ErrorMap::surfaceIsCurrent() const
 MapMarks ErrorMap::marks() const
 {
     const Params& p = form_.state().p;
-    MapMarks marks{p, std::nullopt, optimum_};
+    MapMarks marks{p, std::nullopt, std::nullopt};
+    if (optimumIsCurrent())
+        marks.optimum = optimum_->fit.params;
     try {
         marks.stepEnd = nextStep(p, form_.stepSize(), form_.fixedParams(), form_.points().t, form_.points().y);
     } catch (const NumericError&) {
         marks.stepEnd.reset();
     }
     return marks;
+}
+
+// The fit's optimum is that of the plane shown while the points, the fix
+// boxes, the values the fit held and the plane's third parameter are those
+// it was made with.
+bool ErrorMap::optimumIsCurrent() const
+{
+    if (!optimum_ || optimum_->fixed != form_.fixedParams())
+        return false;
+    const Params& p = form_.state().p;
+    for (Parameter k : kParameters)
+        if ((!optimum_->fit.fitted[k] || k == heldParameter(plane_)) && p[k] != optimum_->fit.params[k])
+            return false;
+    return true;
 }
 
 // For a screen reader: the plane, its ranges, the held value, and where

@@ -62,6 +62,7 @@ void Form1::setView(const View& view)
     state_.ocupado = true;
     writeBackParams();
     state_.ocupado = busy;
+    emit worldChanged();
 }
 
 void Form1::redrawGraph()
