@@ -111,22 +111,6 @@ TEST(TableText, WritersReadBack)
     }
 }
 
-// Asked, then answered either way.
-TEST(TableText, TwoWayBlockReadsAsTheUserSays)
-{
-    const std::string text = "31 462\n9 1.566\n12 1.380\n";
-    try {
-        readTableText(text, spanish, 2);
-        ADD_FAILURE() << "read without asking";
-    } catch (const TableTextError& error) {
-        EXPECT_EQ(error.fault, TableTextFault::TwoWays);
-        EXPECT_EQ(error.number, "1.566");
-        EXPECT_EQ(twoReadings(error.number, spanish), (std::array<double, 2>{1566, 1.566}));
-    }
-    EXPECT_EQ(readTableText(text, spanish, 2, Grouping::Thousands).rows, (Rows{{31, 462}, {9, 1566}, {12, 1380}}));
-    EXPECT_EQ(readTableText(text, spanish, 2, Grouping::Decimals).rows, (Rows{{31, 462}, {9, 1.566}, {12, 1.38}}));
-}
-
 TEST(TableText, FileFormatGoesByTheEnding)
 {
     EXPECT_EQ(tableFormatFor("datos.txt"), TableFileFormat::DataFile);
