@@ -221,6 +221,19 @@ void eachReading(Read read)
             read(*user, columns);
 }
 
+// The text read as the user answers a question on a block that reads two
+// ways: with the writer's decimal marks, which are the reader's other mark.
+TableBlock readAnswered(const std::string& text, const NumberFormat& reader, int columns)
+{
+    try {
+        return readTableText(text, reader, columns);
+    } catch (const TableTextError& error) {
+        if (error.fault != TableTextFault::TwoWays)
+            throw;
+        return readTableText(text, reader, columns, Grouping::Decimals);
+    }
+}
+
 // A writer's text reads back to the numbers the table would show its user,
 // the digits written, under either notation and for a paste or a file.
 void expectReadBack(const std::string& text, const TableBlock& block, const NumberFormat& writer)
@@ -228,7 +241,7 @@ void expectReadBack(const std::string& text, const TableBlock& block, const Numb
     eachReading([&](const NumberFormat& reader, int columns) {
         TableBlock back;
         try {
-            back = readTableText(text, reader, columns);
+            back = readAnswered(text, reader, columns);
         } catch (const TableTextError& error) {
             expect(false, "'" + text + "' refused at line " + std::to_string(error.line));
         }
@@ -240,6 +253,31 @@ void expectReadBack(const std::string& text, const TableBlock& block, const Numb
     });
 }
 
+// Plain-text columns as a plotting program or a logger writes them: comment
+// lines, whose tabs, semicolons and commas separate nothing, a header, then
+// numbers apart by blanks.
+std::string blankSeparated(const TableBlock& block, const NumberFormat& user)
+{
+    std::string text = "# t\tf(t); 1,5 2.5\n% x y\nt  f(t)\n";
+    for (char ch : formatTableText(block.rows, user))
+        text += ch == '\t' ? std::string("   ") : std::string(1, ch);
+    return text;
+}
+
+// Where the line of a fault is one of the text, and a block that reads two
+// ways reads either way.
+void expectRefusedRightly(std::string_view input, const TableTextError& error, const NumberFormat& user, int columns)
+{
+    const bool named = error.fault == TableTextFault::TooLong
+                           ? input.size() > kMaxTextBytes
+                           : error.line >= 1 && static_cast<std::size_t>(error.line) <= linesOf(input).size();
+    expect(named, "refused at line " + std::to_string(error.line) + ", not one of the text");
+    if (error.fault == TableTextFault::TwoWays)
+        expect(readTableText(input, user, columns, Grouping::Thousands).rows.size() ==
+                   readTableText(input, user, columns, Grouping::Decimals).rows.size(),
+               "a block that reads two ways reads one of them only");
+}
+
 void checkTableText(std::string_view input)
 {
     isTableText(input);
@@ -248,14 +286,10 @@ void checkTableText(std::string_view input)
         try {
             block = readTableText(input, user, columns);
         } catch (const TableTextError& error) {
-            const bool named = error.fault == TableTextFault::TooLong
-                                   ? input.size() > kMaxTextBytes
-                                   : error.line >= 1 && static_cast<std::size_t>(error.line) <= linesOf(input).size();
-            expect(named, "refused at line " + std::to_string(error.line) + ", not one of the text");
-            return;
+            return expectRefusedRightly(input, error, user, columns);
         }
-        for (const std::string& text :
-             {formatTableText(block.rows, user), formatTsv(block.rows, user), formatCsv(block.rows, user)})
+        for (const std::string& text : {formatTableText(block.rows, user), formatTsv(block.rows, user),
+                                        formatCsv(block.rows, user), blankSeparated(block, user)})
             expectReadBack(text, block, user);
     });
 }

@@ -1,4 +1,5 @@
 #include "data/data_file.h"
+#include "data/number_text.h"
 #include "common/numeric_error.h"
 
 #include <gtest/gtest.h>
@@ -110,3 +111,14 @@ TEST(DataFile, EmptyCellsAreKept)
 }
 
 } // namespace
+
+// Its content, not its name, makes a file a data file for "Abrir…".
+TEST(DataFile, IsOneByContentAlone)
+{
+    const NumberFormat spanish{",", "."};
+    for (const char* file : {" 0 \r\n", " 2 \r\n1\r\n2,5\r\n3\r\n-7,25E+3\r\n\r\n", "1\n0\n1.500\n"})
+        EXPECT_TRUE(isDataFile(file, spanish)) << file;
+    for (const char* file : {"", "0 4.58\n2 3.77\n", " 1 \r\n1\r\n2\r\n3\r\n", " 2 \r\n1\r\n2\r\n", " 1 \r\n1\r\nx\r\n",
+                             " 1 \r\n1 2\r\n3\r\n", "1.0\n1\n2\n", " 21 \r\n", "-0\n"})
+        EXPECT_FALSE(isDataFile(file, spanish)) << file;
+}

@@ -115,7 +115,15 @@ QRegularExpression anyOf(const QStringList& texts)
     return QRegularExpression(QRegularExpression::anchoredPattern(patterns.join('|')));
 }
 
-const QRegularExpression kRowsLeftOut = anyOf({texts::rowsLeftOut(kAny, 1), texts::rowsLeftOut(kAny, kAny)});
+// Notes on a load or a paste that went ahead.
+QRegularExpression notes()
+{
+    QStringList said{texts::rowsLeftOut(kAny, 1), texts::rowsLeftOut(kAny, kAny)};
+    for (const QString& source : kTableFiles)
+        said << texts::columnsLeftOut(source, kAny);
+    return anyOf(said << texts::columnsLeftOut(texts::kPastedText, kAny));
+}
+const QRegularExpression kNotes = notes();
 const QRegularExpression kNoWorld = anyOf({texts::noWorld(NoWorld::TooLarge), texts::noWorld(NoWorld::TooSmall),
                                            texts::noWorld(NoWorld::NoPositivePoint)});
 
@@ -126,7 +134,7 @@ QRegularExpression ownTexts()
     const QString any = QString::number(kAny);
     auto about = [](const char* text, const QString& source) { return QString(text).arg(source); };
     QStringList said{kNoData, kUseComma, kOverflow, kFileMissing, kTooLong, about(kNoRows, kPastedText),
-                     rowsLeftOut(kAny, 1), rowsLeftOut(kAny, kAny), about(kNotNumbers, kPastedText).arg(kAny),
+                     about(kNotNumbers, kPastedText).arg(kAny),
                      about(kUnevenColumns, kPastedText).arg(kAny), kCannotSaveImage, kCannotPrint, kNothingToFit,
                      QString(kTooFewPoints).arg(kAny).arg(kAny), kNoConvergence, QString(kBeyondTheBars).arg(any, any, any),
                      QString(kStartBeyondTheBars).arg(any, any, any), kNoStartTooFewPoints, about(kNoStartFixedA, any),
@@ -327,7 +335,7 @@ std::string Session::saveOrLoad()
     // Leaving a value box may say "Desbordamiento" first; rows past the end
     // and points no world holds are said.
     auto failure = [](const Message& m) {
-        return m.text != texts::kOverflow && !kRowsLeftOut.match(m.text).hasMatch() && !kNoWorld.match(m.text).hasMatch();
+        return m.text != texts::kOverflow && !kNotes.match(m.text).hasMatch() && !kNoWorld.match(m.text).hasMatch();
     };
     const bool failed = chosenFile.isEmpty() || std::any_of(messages.begin() + said, messages.end(), failure);
     if (failed && save) {
@@ -379,7 +387,7 @@ std::string Session::paste(QLineEdit* cell)
     if (!isTableText(text))
         expected[2 * row + column] = cell->text();
     else try {
-        const TableBlock block = readTableText(text, form->numberFormat());
+        const TableBlock block = readTableText(text, form->numberFormat(), 1, Grouping::Thousands); // as answered
         const int rows = int(block.rows.size()), room = kRows - row;
         for (int k = 0; k < std::min(rows, room); ++k)
             for (int c = 0; c < block.columns; ++c)
@@ -530,7 +538,8 @@ void Session::expectSound(std::size_t messagesBefore)
     EXPECT_FALSE(state().ocupado);
     state().modoTabla ? expectTableView() : expectGraphView();
     for (std::size_t k = messagesBefore; k < messages.size(); ++k)
-        EXPECT_TRUE(kOwnTexts.match(messages[k].text).hasMatch() || kNoWorld.match(messages[k].text).hasMatch())
+        EXPECT_TRUE(kOwnTexts.match(messages[k].text).hasMatch() || kNoWorld.match(messages[k].text).hasMatch() ||
+                    kNotes.match(messages[k].text).hasMatch())
             << "unknown message: " << messages[k].text.toStdString();
     EXPECT_LE(mostInOneEvent, 2u) << "one event showed more than two messages";
 

@@ -78,9 +78,45 @@ INSTANTIATE_TEST_SUITE_P(
         Paste{"OneLineIsOneCellsText", "3,5", "xv", 1, {"9", "9", "3,5", ""}},
         Paste{"BadFieldPastesNothing", "1;2\n1;x\n", "xv", 0, {"9", "9", ""},
               "El texto pegado, línea 2: no es una fila de números; no se ha cargado nada."},
+        Paste{"BlanksAndDecimalPeriods", "# U (V)\n0 17.0\n15  16.1\n", "xv", 0, {"0", "17", "15", "16,1"}},
+        Paste{"ThreeColumnsAreSaid", "1\t2\t3\n", "yv", 0, {"1", "2", ""},
+              "El texto pegado tiene 3 columnas: se han tomado las dos primeras, t y f(t)."},
         Paste{"RowsPastTheEndAreSaid", "1\t2\n3\t4\n5\t6\n", "xv", 18, {"9", "9"},
               "Se tomaron 2 filas; no se tomó la última."}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Asked each time; cancelled, nothing is pasted.
+TEST_F(TableMenu, BlockThatReadsTwoWaysIsPastedAsAnswered)
+{
+    const QStringList before = tableTexts();
+    const QStringList answered[] = {{"9", "1566", "12", "1380"}, {"9", "1,566", "12", "1,38"}, before.mid(0, 4)};
+    for (int choice : {0, 1, -1}) {
+        answer = choice;
+        pasteWithKeys(xv(0), "9\t1.566\n12\t1.380\n");
+        EXPECT_EQ(tableTexts().mid(0, 4), answered[choice < 0 ? 2 : choice]);
+        QTest::keyClick(xv(0), Qt::Key_Z, Qt::ControlModifier);
+    }
+    EXPECT_EQ(questions.size(), 3);
+    EXPECT_EQ(questions.front(), "El texto pegado, línea 1: 1.566 se puede leer como 1566, con punto de miles, o como "
+                                 "1,566, con punto decimal. ¿Cómo se leen los números? 1566 (miles) | 1,566 (decimales)");
+    EXPECT_TRUE(messages.empty());
+}
+
+// By the keys or the menu, then undone whole.
+TEST_F(TableMenu, PasteAsNewTableEmptiesItFirst)
+{
+    const QStringList before = tableTexts();
+    QApplication::clipboard()->setText("1\t2\n3\t4\n");
+    for (bool keys : {true, false}) {
+        if (keys)
+            QTest::keyClick(yv(5), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+        else
+            useMenu(xv(7), "Pegar como tabla nueva");
+        EXPECT_EQ(tableTexts(), QStringList({"1", "2", "3", "4"}) + QStringList(36, ""));
+        QTest::keyClick(yv(5), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(tableTexts(), before);
+    }
+}
 
 // Pasted, then opened: only the opened ones are captured.
 TEST_F(TableMenu, TwentyFiveRowsFillTheTableAndSayFiveWereLeft)
@@ -171,6 +207,43 @@ TEST_F(TableMenu, SaveDialogGivesTheNameTheChosenTypesEnding)
     QTest::keyClick(xv(1), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(fileBytes("medidas.csv"), "t;f(t)\r\n9;9\r\n");
 }
+
+// A file opened, whatever its name: its first rows, and what was said.
+struct OpenedFile {
+    const char* name;
+    const char* file;
+    QByteArray bytes;
+    QStringList firstRows;
+    const char* message = "";
+};
+
+class OpensByContent : public TableMenu, public ::testing::WithParamInterface<OpenedFile> {};
+
+TEST_P(OpensByContent, WhateverTheName)
+{
+    const OpenedFile& f = GetParam();
+    writeFile(f.file, f.bytes);
+    form->dialogs().fileToOpen = [&](const QString& filters) {
+        EXPECT_TRUE(filters.startsWith("Tablas (*.txt *.csv *.tsv *.dat);;")) << filters.toStdString();
+        return QString(f.file);
+    };
+    QTest::keyClick(xv(1), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(tableTexts().mid(0, f.firstRows.size()), f.firstRows);
+    EXPECT_EQ(messageTexts(), f.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OpensByContent,
+    ::testing::Values(
+        OpenedFile{"PlottingProgramsDat", "capac.dat", "# descarga\nt U\n0 4.58\n2 3.77\n", {"0", "4,58", "2", "3,77", ""}},
+        OpenedFile{"TableInATxt", "medidas.txt", "t;y\r\n1;2,5\r\n", {"1", "2,5", ""}},
+        OpenedFile{"DataFileUnderAnotherName", "serie.dat", " 1 \r\n1\r\n2,50\r\n", {"1", "2,50", ""}},
+        OpenedFile{"GarbageLineLoadsNothing", "capac.dat", "0 4.58\nx 3.77\n", {"9", "9", ""},
+                   "capac.dat, línea 2: no es una fila de números; no se ha cargado nada."},
+        OpenedFile{"ThreeColumnsAreSaid", "tabla.tsv", "0 17.0 0.2\n15 16.1 0.2\n", {"0", "17", "15", "16,1"},
+                   "tabla.tsv tiene 3 columnas: se han tomado las dos primeras, t y f(t)."},
+        OpenedFile{"SpanishCalcThousands", "cuentas.csv", "9,1.566\r\n15,\"1.300,5\"\r\n", {"9", "1566", "15", "1300,5"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TableMenu, BadFileIsRefusedWithTheTableKept)
 {

@@ -24,6 +24,7 @@ struct Block {
     int columns = 0;
     Rows rows = {};
     int wanted = 1; // columns: 2 for a file
+    int leftOut = 0; // columns
 };
 
 class ReadsTableText : public ::testing::TestWithParam<Block> {};
@@ -38,6 +39,7 @@ TEST_P(ReadsTableText, AsTheBlockIsWritten)
         EXPECT_EQ(expected.errorLine, kReads) << "accepted";
         EXPECT_EQ(block.columns, expected.columns);
         EXPECT_EQ(block.rows, expected.rows);
+        EXPECT_EQ(block.columnsLeftOut, expected.leftOut);
     } catch (const TableTextError& error) {
         EXPECT_EQ(error.line, expected.errorLine);
     }
@@ -66,17 +68,28 @@ INSTANTIATE_TEST_SUITE_P(
         Block{"bom_cr_blank", "\xEF\xBB\xBF" "1;2\r \r3;4\r", &spanish, true, kReads, 2, {{1, 2}, {3, 4}}},
         Block{"es_blank_runs", " 1,5   2,5\n3  4 \n", &spanish, true, kReads, 2, {{1.5, 2.5}, {3, 4}}},
         Block{"one_column", "1,5\n\n2,5\n", &spanish, true, kReads, 1, {{1.5, 0}, {2.5, 0}}},
-        Block{"third_column_ignored", "1.5\t2\tnota, x\n3\t4\ty\n", &english, true, kReads, 2, {{1.5, 2}, {3, 4}}},
+        Block{"third_column_left_out", "1.5\t2\tnota, x\n3\t4\ty\n", &english, true, kReads, 2, {{1.5, 2}, {3, 4}}, 1, 1},
+        Block{"blanks_periods", "0 17.0\n15  16.1\n", &spanish, true, kReads, 2, {{0, 17}, {15, 16.1}}, 2},
+        Block{"en_blanks_commas", "0 1,5\n2 2,5\n", &english, true, kReads, 2, {{0, 1.5}, {2, 2.5}}, 2},
+        Block{"comments_and_header", "# capac.dat\n % U (V)\nt   U\n0 4.58\n2 3.77\n", &spanish, true, kReads, 2,
+              {{0, 4.58}, {2, 3.77}}, 2},
+        Block{"es_thousands_calc_csv", "9,1.566\r\n15,\"1.300,5\"\r\n", &spanish, true, kReads, 2,
+              {{9, 1566}, {15, 1300.5}}, 2},
+        Block{"en_thousands", "1,566\t-2\n1,300.5\t3\n", &english, true, kReads, 2, {{1566, -2}, {1300.5, 3}}},
+        Block{"es_two_ways", "9\t1.566\n12\t1.380\n", &spanish, true, 1},
+        Block{"en_two_ways", "1,566\t2\n", &english, true, 1},
+        Block{"not_thousands", "0.125\t1.566\n", &spanish, true, kReads, 2, {{0.125, 1.566}}},
+        Block{"misplaced_thousands", "1.566,5\t2\n1.5,5\t2\n", &spanish, true, 2},
         Block{"exponents", "-1,5e-3\n2E+4", &spanish, true, kReads, 1, {{-0.0015, 0}, {20000, 0}}},
         Block{"header_only", "t;y\n", &spanish, true, kReads, 0},
         Block{"single_cell", "3,5\n", &spanish, false, kReads, 1, {{3.5, 0}}},
-        Block{"single_line_of_words", "\n 1.5 2.5 \n\n", &english, false, kReads, 0},
+        Block{"single_line", "\n 1.5 2.5 \n\n", &english, false, kReads, 2, {{1.5, 2.5}}},
         Block{"number_and_word", "t\t1\n2\t3\n", &english, true, 1},
         Block{"fewer_fields", "1;2\n3\n", &spanish, true, 2},
         Block{"more_fields", "1;2\n3;4;5\n", &spanish, true, 2},
         Block{"empty_field", "1;\n", &spanish, true, 1},
         Block{"mark_per_block", "1,5;2\n2.5;3\n", &spanish, true, 2},
-        Block{"grouping", "1;2\n1.234,5;2\n", &spanish, true, 2},
+        Block{"garbage_line", "0 1\n2 3.5\n<html>\n", &english, true, 3},
         Block{"line_after_blanks", "t;y\n\n1;2\r\nx;3\n", &spanish, true, 4},
         Block{"too_long", std::string(kMaxTextBytes + 1, '1'), &spanish, false, 0}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -58,6 +58,10 @@ void WindowTest::SetUp()
         if (onMessage)
             onMessage();
     };
+    form->dialogs().choice = [this](const QString& question, const QStringList& answers) {
+        questions << question + " " + answers.join(" | ");
+        return answer;
+    };
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
 }

@@ -111,6 +111,8 @@ protected:
     std::unique_ptr<ajuste::Form1> form;
     std::vector<Message> messages;
     std::function<void()> onMessage; // runs inside the message, when set
+    QStringList questions; // each with its answers
+    int answer = 0;        // the index chosen; -1 cancels
 };
 
 // The graph view over the worked example, at a = 5, c = 1, t0 = 0.

@@ -4,6 +4,7 @@
 #include "data/number_text.h"
 #include "data/text_lines.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace ajuste {
@@ -51,6 +52,21 @@ int readCount(std::string_view line)
 
     // A number too small for a double counts as zero, not as out of range.
     return toInt16(toNumber(std::string_view(number).substr(0, mantissaEnd), kDecimalPeriod));
+}
+
+bool isDataFile(std::string_view bytes, const NumberFormat& user)
+{
+    std::vector<std::string_view> lines;
+    while (!bytes.empty())
+        lines.push_back(nextLine(bytes));
+    while (!lines.empty() && trimmed(lines.back()).empty())
+        lines.pop_back();
+    const std::string_view count = lines.empty() ? "" : trimmed(lines[0]);
+    if (count.empty() || count.size() > 2 || count.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    const int rows = std::stoi(std::string(count));
+    return rows <= kRows && lines.size() == std::size_t(1 + 2 * rows) &&
+           std::all_of(lines.begin() + 1, lines.end(), [&](std::string_view line) { return isNumber(line, user); });
 }
 
 std::vector<DataRow> parseDataFile(std::string_view bytes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/number_text.h"
 #include "data/text_lines.h"
 
 #include <cstddef>
@@ -33,6 +34,11 @@ struct DataFileError : std::runtime_error {
     explicit DataFileError(DataFileFault f) : std::runtime_error("datos.txt"), fault(f) {}
     DataFileFault fault;
 };
+
+// True for a file as "Guardar" writes one, whatever its name: a count line
+// holding 0 to 20 alone, then exactly that many pairs of lines, each a
+// number by the user's notation; only blank lines may follow.
+bool isDataFile(std::string_view bytes, const NumberFormat& user);
 
 // The rows a whole file announces, checked before any of them is used; the
 // lines after them are ignored. Lines end in CR LF, CR or LF.

@@ -126,6 +126,16 @@ double toNumber(std::string_view text, const NumberFormat& format)
     return value;
 }
 
+bool isNumber(std::string_view text, const NumberFormat& format)
+{
+    try {
+        toNumber(text, format);
+        return true;
+    } catch (const NumericError&) {
+        return false;
+    }
+}
+
 std::string toText(double x, const NumberFormat& format)
 {
     if (x == 0.0)

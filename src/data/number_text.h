@@ -22,6 +22,9 @@ inline const NumberFormat kDecimalPeriod{".", ""};
 // non-numeric text and for a value beyond the range of a double.
 double toNumber(std::string_view text, const NumberFormat& format);
 
+// Whether toNumber reads the text.
+bool isNumber(std::string_view text, const NumberFormat& format);
+
 // Number to text: at most 15 significant digits, no trailing zeros, no
 // separator for integers, a minus only for negative values; very large and
 // small magnitudes as 1,5E+20.

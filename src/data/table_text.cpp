@@ -90,18 +90,25 @@ bool hasFieldsApartByBlanks(std::string_view text)
     return false;
 }
 
-// ' ' stands for runs of blanks: the separator of a block that reads as the
-// user's decimal commas.
-char separatorOf(const std::vector<NumberedLine>& lines, std::string_view text, const NumberFormat& user,
-                 int columns)
+bool isComment(std::string_view line)
+{
+    line = trimmed(line);
+    return line.starts_with('#') || line.starts_with('%');
+}
+
+// ' ' stands for runs of blanks.
+char separatorOf(const std::vector<NumberedLine>& lines, const NumberFormat& user, int columns)
 {
     const std::string outside = outsideQuotes(lines);
     if (outside.find('\t') != std::string::npos)
         return '\t';
     if (outside.find(';') != std::string::npos)
         return ';';
-    const bool decimalCommas = user.decimalComma() && !hasDecimalPeriod(text) && !hasSeparatingComma(outside) &&
-                               (columns < 2 || hasFieldsApartByBlanks(outside));
+    if (hasSeparatingComma(outside))
+        return ',';
+    if (hasFieldsApartByBlanks(outside))
+        return ' ';
+    const bool decimalCommas = user.decimalComma() && !hasDecimalPeriod(outside) && columns < 2;
     return decimalCommas ? ' ' : ',';
 }
 
@@ -152,20 +159,16 @@ bool readsAsNumber(std::string_view field)
     const std::string_view text = trimmed(field);
     if (text.empty() || text.find_first_not_of("0123456789+-.,eE") != std::string_view::npos)
         return false;
-    try {
-        toNumber(text, text.find(',') == std::string_view::npos ? kDecimalPeriod : kDecimalComma);
-        return true;
-    } catch (const NumericError&) {
-        return false;
-    }
+    return isNumber(text, text.find(',') == std::string_view::npos ? kDecimalPeriod : kDecimalComma);
 }
 
-// The lines that hold data, split into fields: a first line without any
-// number is a header.
+// The lines that hold data, split into fields: comments are dropped, and
+// a first line without any number is a header.
 std::vector<Line> dataLines(std::string_view text, const NumberFormat& user, int columns)
 {
-    const std::vector<NumberedLine> textLines = nonBlankLines(text);
-    const char separator = separatorOf(textLines, text, user, columns);
+    std::vector<NumberedLine> textLines = nonBlankLines(text);
+    std::erase_if(textLines, [](const NumberedLine& line) { return isComment(line.second); });
+    const char separator = separatorOf(textLines, user, columns);
     std::vector<Line> lines;
     for (const auto& [number, line] : textLines)
         lines.push_back({number, fieldsOf(line, separator)});
@@ -174,22 +177,34 @@ std::vector<Line> dataLines(std::string_view text, const NumberFormat& user, int
     return lines;
 }
 
-// The comma when a field of the columns read holds one, else the period.
-const NumberFormat& decimalMarkOf(const std::vector<Line>& lines, int columns)
+// The fields of the columns read, from the lines with as many fields as the first.
+std::vector<Field> numberFields(const std::vector<Line>& lines, int columns)
 {
+    std::vector<Field> fields;
     for (const Line& line : lines)
-        for (std::size_t k = 0; k < std::min<std::size_t>(columns, line.fields.size()); ++k)
-            if (line.fields[k].find(',') != std::string_view::npos)
-                return kDecimalComma;
-    return kDecimalPeriod;
+        if (line.fields.size() == lines[0].fields.size())
+            for (int k = 0; k < columns; ++k)
+                fields.push_back({line.number, line.fields[k]});
+    return fields;
 }
 
-std::array<double, 2> numbersOf(const Line& line, int columns, const NumberFormat& mark)
+// Columns past the second that hold anything on some line.
+int columnsLeftOut(const std::vector<Line>& lines)
+{
+    std::size_t used = 2;
+    for (const Line& line : lines)
+        for (std::size_t k = used; k < line.fields.size(); ++k)
+            if (!line.fields[k].empty())
+                used = k + 1;
+    return int(used) - 2;
+}
+
+std::array<double, 2> numbersOf(const Line& line, int columns, const NumberFormat& notation)
 {
     std::array<double, 2> row{};
     try {
         for (int k = 0; k < columns; ++k)
-            row[k] = toNumber(line.fields[k], mark);
+            row[k] = blockNumber(line.fields[k], notation);
     } catch (const NumericError&) {
         throw TableTextError(TableTextFault::NotANumber, line.number);
     }
@@ -222,7 +237,7 @@ bool isTableText(std::string_view text)
     return hasTabOrSemicolon(text) || nonBlankLines(text).size() > 1;
 }
 
-TableBlock readTableText(std::string_view text, const NumberFormat& user, int columns)
+TableBlock readTableText(std::string_view text, const NumberFormat& user, int columns, Grouping grouping)
 {
     if (text.size() > kMaxTextBytes)
         throw TableTextError(TableTextFault::TooLong, 0);
@@ -230,13 +245,16 @@ TableBlock readTableText(std::string_view text, const NumberFormat& user, int co
     if (lines.empty())
         return {};
     const std::size_t fieldCount = lines[0].fields.size();
-    TableBlock block{fieldCount == 1 ? 1 : 2, {}};
-    const NumberFormat& mark = decimalMarkOf(lines, block.columns);
+    TableBlock block{fieldCount == 1 ? 1 : 2, {}, 0};
+    const BlockNotation notation = notationOf(numberFields(lines, block.columns), user, grouping);
     for (const Line& line : lines) {
         if (line.fields.size() != fieldCount)
             throw TableTextError(TableTextFault::FieldCount, line.number);
-        block.rows.push_back(numbersOf(line, block.columns, mark));
+        block.rows.push_back(numbersOf(line, block.columns, notation.format));
     }
+    if (notation.twoWays)
+        throw TableTextError(TableTextFault::TwoWays, notation.twoWays->line, notation.twoWays->text);
+    block.columnsLeftOut = columnsLeftOut(lines);
     return block;
 }
 

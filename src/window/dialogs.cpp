@@ -23,6 +23,19 @@ void Dialogs::say(const QString& text) const
     box.exec();
 }
 
+int Dialogs::askChoice(const QString& question, const QStringList& answers) const
+{
+    if (choice)
+        return choice(question, answers);
+    QMessageBox box(QMessageBox::NoIcon, texts::kMessageTitle, question, QMessageBox::Cancel, parent_);
+    box.button(QMessageBox::Cancel)->setText(texts::kCancel);
+    QList<QAbstractButton*> buttons;
+    for (const QString& answer : answers)
+        buttons << box.addButton(answer, QMessageBox::AcceptRole);
+    box.exec();
+    return int(buttons.indexOf(box.clickedButton()));
+}
+
 // The file dialogs start in the current folder, where datos.txt lives.
 QString Dialogs::askFileToOpen(const QString& filters) const
 {

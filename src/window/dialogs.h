@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -19,10 +20,13 @@ public:
     // The file chosen, or empty when the user cancelled.
     std::function<QString(const QString& filters)> fileToOpen;
     std::function<QString(const QString& filters)> fileToSave;
+    // The index of the answer chosen, or -1 when the user cancelled.
+    std::function<int(const QString& question, const QStringList& answers)> choice;
     // Whether to print, once the user has set the printer up.
     std::function<bool(QPrinter& printer)> printerSetUp;
 
     void say(const QString& text) const;
+    int askChoice(const QString& question, const QStringList& answers) const;
     QString askFileToOpen(const QString& filters) const;
     QString askFileToSave(const QString& filters) const;
     bool askPrinterSetUp(QPrinter& printer) const;

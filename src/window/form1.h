@@ -165,7 +165,7 @@ public:
     // The two error boxes' texts: the squared error, then the normalised one.
     std::array<QString, 2> errorTexts() const;
 
-    // Loads a table file, datos.txt's format or CSV, as "Recuperar" does.
+    // Loads a table file, datos.txt's format or a table by its content.
     void openFile(const QString& path);
     // Writes the captured rows in the format the name asks for, as "Guardar" does.
     void saveTable(const QString& path);
@@ -243,6 +243,7 @@ private:
     void Command1_Click();
     void guardar();
     void Recuperar_Click();
+    void loadRows(const std::optional<std::vector<RowTexts>>& read);
 
     WindowState state_;
     NumberFormat numbers_;

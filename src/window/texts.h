@@ -41,6 +41,21 @@ inline constexpr const char* kUnevenColumns =
 inline constexpr const char* kNotTwoColumns = "%1 no tiene dos columnas, t y f(t); no se ha cargado nada.";
 inline constexpr const char* kNoRows = "%1 no tiene filas de números; no se ha cargado nada.";
 inline constexpr const char* kTooLong = "El texto pasa de 1 MiB; no se ha cargado nada.";
+inline QString columnsLeftOut(const QString& source, int columns)
+{
+    return QString("%1 tiene %2 columnas: se han tomado las dos primeras, t y f(t).").arg(source).arg(columns);
+}
+// A block that reads two ways: its first such number, then its two readings.
+inline QString twoWays(const QString& source, int line, const QString& number, const QString& thousands,
+                       const QString& decimals, bool period)
+{
+    return QString("%1, línea %2: %3 se puede leer como %4, con %5 de miles, o como %6, con %5 decimal. "
+                   "¿Cómo se leen los números?")
+        .arg(source).arg(line).arg(number, thousands, period ? "punto" : "coma", decimals);
+}
+inline constexpr const char* kAsThousands = "%1 (miles)";
+inline constexpr const char* kAsDecimals = "%1 (decimales)";
+inline constexpr const char* kCancel = "Cancelar";
 inline QString rowsLeftOut(int taken, int left)
 {
     return left == 1 ? QString("Se tomaron %1 filas; no se tomó la última.").arg(taken)
@@ -60,10 +75,12 @@ inline QString noWorld(NoWorld reason)
 
 // The data table's menu.
 inline constexpr const char* kPasteTable = "Pegar tabla";
+inline constexpr const char* kPasteNewTable = "Pegar como tabla nueva";
 inline constexpr const char* kCopyTable = "Copiar tabla";
 inline constexpr const char* kOpen = "Abrir…";
 inline constexpr const char* kSaveAs = "Guardar como…";
-inline constexpr const char* kTableFilters =
+inline constexpr const char* kOpenFilters = "Tablas (*.txt *.csv *.tsv *.dat);;Todos los archivos (*)";
+inline constexpr const char* kSaveFilters =
     "Datos (*.txt);;Tabla CSV (*.csv);;Tabla con tabuladores (*.tsv);;Todos los archivos (*)";
 
 inline constexpr const char* kOpenTitle = "Abrir";

@@ -19,7 +19,7 @@ void Form1::guardar()
 
 void Form1::Recuperar_Click()
 {
-    openFile(texts::kDataFileName);
+    loadRows(readDataFile(texts::kDataFileName, dialogs_));
 }
 
 void Form1::saveTable(const QString& path)
@@ -31,13 +31,17 @@ void Form1::saveTable(const QString& path)
     writeTableFile(path, rows, numbers_, dialogs_);
 }
 
+void Form1::openFile(const QString& path)
+{
+    loadRows(readTableFile(path, numbers_, dialogs_));
+}
+
 // A file that cannot be read is refused with the table kept. The cells take
 // the loaded texts as they stand, and the data arrays are read from them at
 // once, so that a fit never works on points the user no longer sees. Rows
 // past the table's end are said, not dropped silently.
-void Form1::openFile(const QString& path)
+void Form1::loadRows(const std::optional<std::vector<RowTexts>>& read)
 {
-    const std::optional<std::vector<RowTexts>> read = readTableFile(path, numbers_, dialogs_);
     if (!read)
         return;
     const std::vector<RowTexts>& rows = *read;

@@ -17,6 +17,17 @@
 
 namespace ajuste {
 
+namespace {
+
+const QKeySequence kPasteNewTableKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+
+int columnOf(TableCells& cells, const QLineEdit* cell)
+{
+    return std::ranges::find(cells.xv, cell) != cells.xv.end() ? 0 : 1;
+}
+
+} // namespace
+
 TableClipboard::TableClipboard(Form1& form, QList<QAction*> fileActions)
     : QObject(&form), form_(form), fileActions_(std::move(fileActions))
 {
@@ -60,7 +71,10 @@ void TableClipboard::showCellMenu(QLineEdit* cell, QPoint at)
         redirect("&Undo", [this] { undoPaste(); });
     menu->addSeparator();
     QAction* paste = menu->addAction(texts::kPasteTable, this, [this, cell] { pasteInto(cell); });
-    paste->setEnabled(!QApplication::clipboard()->text().isEmpty());
+    QAction* pasteNew = menu->addAction(texts::kPasteNewTable, this, [this, cell] { pasteNewTable(cell); });
+    pasteNew->setShortcut(kPasteNewTableKeys);
+    for (QAction* action : {paste, pasteNew})
+        action->setEnabled(!QApplication::clipboard()->text().isEmpty());
     menu->addAction(texts::kCopyTable, this, &TableClipboard::copyTable);
     menu->addSeparator();
     menu->addActions(fileActions_);
@@ -70,6 +84,10 @@ void TableClipboard::showCellMenu(QLineEdit* cell, QPoint at)
 // Paste and undo in a data cell; true when the cell must not see the key.
 bool TableClipboard::keyPressed(QLineEdit* cell, QKeyEvent* key)
 {
+    if (QKeySequence(key->keyCombination()) == kPasteNewTableKeys) {
+        pasteNewTable(cell);
+        return true;
+    }
     if (key->matches(QKeySequence::Paste)) {
         pasteInto(cell);
         return true;
@@ -91,19 +109,39 @@ void TableClipboard::pasteInto(QLineEdit* cell)
         cell->paste();
         return;
     }
-    const std::optional<TableBlock> block =
-        readTable(text, texts::kPastedText, 1, form_.numberFormat(), form_.dialogs());
-    if (!block)
-        return;
+    if (const std::optional<TableBlock> block = readPaste(text))
+        layBlock(*block, columnOf(form_.cells(), cell), cell->property("index").toInt());
+}
+
+// The block, even a single line, into the table emptied first, from its
+// first row; one step for Ctrl+Z.
+void TableClipboard::pasteNewTable(QLineEdit* cell)
+{
+    if (const std::optional<TableBlock> block = readPaste(QApplication::clipboard()->text().toStdString())) {
+        setCellTexts(std::vector<QString>(2 * kRows));
+        layBlock(*block, columnOf(form_.cells(), cell), 0);
+    }
+}
+
+// The block to paste, the cells kept for Ctrl+Z; nothing, after saying why,
+// when it cannot be pasted.
+std::optional<TableBlock> TableClipboard::readPaste(const std::string& text)
+{
+    std::optional<TableBlock> block = readTable(text, texts::kPastedText, 1, form_.numberFormat(), form_.dialogs());
+    if (block)
+        beforePaste_ = cellTexts();
+    return block;
+}
+
+// From row `first` down: two columns into t and f(t), one into `column`.
+void TableClipboard::layBlock(const TableBlock& block, int column, int first)
+{
     TableCells& cells = form_.cells();
-    const int column = std::ranges::find(cells.xv, cell) != cells.xv.end() ? 0 : 1;
-    const int first = cell->property("index").toInt();
-    const int rows = int(block->rows.size());
+    const int rows = int(block.rows.size());
     const int fitting = std::min(rows, kRows - first);
-    beforePaste_ = cellTexts();
     for (int k = 0; k < fitting; ++k) {
-        const auto& [t, y] = block->rows[k];
-        if (block->columns == 1) {
+        const auto& [t, y] = block.rows[k];
+        if (block.columns == 1) {
             cells.at(first + k, column)->setText(form_.text(t));
         } else {
             cells.at(first + k, 0)->setText(form_.text(t));
@@ -123,12 +161,16 @@ std::vector<QString> TableClipboard::cellTexts() const
     return texts;
 }
 
-void TableClipboard::undoPaste()
+void TableClipboard::setCellTexts(const std::vector<QString>& texts)
 {
-    const std::vector<QString> texts = *beforePaste_;
     for (int column : {0, 1})
         for (int row = 0; row < kRows; ++row)
             form_.cells().at(row, column)->setText(texts[column * kRows + row]);
+}
+
+void TableClipboard::undoPaste()
+{
+    setCellTexts(*beforePaste_);
     forgetPaste();
 }
 

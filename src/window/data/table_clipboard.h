@@ -1,10 +1,13 @@
 #pragma once
 
+#include "data/table_text.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -16,8 +19,9 @@ namespace ajuste {
 class Form1;
 
 // The data cells' menu and the clipboard: a copied block of rows pasted
-// from a cell down (Ctrl+V, "Pegar tabla") and undone whole (Ctrl+Z), and
-// the table copied ("Copiar tabla").
+// from a cell down (Ctrl+V, "Pegar tabla") or into an emptied table
+// (Ctrl+Shift+V, "Pegar como tabla nueva"), undone whole (Ctrl+Z), and the
+// table copied ("Copiar tabla").
 class TableClipboard : public QObject {
     Q_OBJECT
 public:
@@ -31,7 +35,11 @@ private:
     void showCellMenu(QLineEdit* cell, QPoint at);
     bool keyPressed(QLineEdit* cell, QKeyEvent* key);
     void pasteInto(QLineEdit* cell);
+    void pasteNewTable(QLineEdit* cell);
+    std::optional<TableBlock> readPaste(const std::string& text);
+    void layBlock(const TableBlock& block, int column, int first);
     std::vector<QString> cellTexts() const;
+    void setCellTexts(const std::vector<QString>& texts);
     void undoPaste();
     void forgetPaste();
     void copyTable();

@@ -57,14 +57,14 @@ QList<QAction*> TableFiles::actions() const
 
 void TableFiles::open()
 {
-    const QString path = form_.dialogs().askFileToOpen(texts::kTableFilters);
+    const QString path = form_.dialogs().askFileToOpen(texts::kOpenFilters);
     if (!path.isEmpty())
         form_.openFile(path);
 }
 
 void TableFiles::saveAs()
 {
-    const QString path = form_.dialogs().askFileToSave(texts::kTableFilters);
+    const QString path = form_.dialogs().askFileToSave(texts::kSaveFilters);
     if (!path.isEmpty())
         form_.saveTable(path);
 }

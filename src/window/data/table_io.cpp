@@ -12,18 +12,13 @@ namespace ajuste {
 
 namespace {
 
-TableFileFormat formatOf(const QString& path)
-{
-    return tableFormatFor(path.toStdString());
-}
-
 QString shownName(const QString& path)
 {
     return QFileInfo(path).fileName();
 }
 
 // The bytes of a plain file, or nothing after saying why not.
-std::optional<QByteArray> readWhole(const QString& path, const Dialogs& dialogs)
+std::optional<std::string> readWhole(const QString& path, const Dialogs& dialogs)
 {
     QFile file(path);
     if (!file.exists()) {
@@ -39,7 +34,7 @@ std::optional<QByteArray> readWhole(const QString& path, const Dialogs& dialogs)
         dialogs.say(QString(texts::kCannotRead).arg(shownName(path)));
         return std::nullopt;
     }
-    return bytes;
+    return bytes.toStdString();
 }
 
 // The rows of a data file, checked whole before any is used.
@@ -86,7 +81,7 @@ bool writeWhole(const QString& path, const std::string& bytes)
 
 std::string formatted(const QString& path, const std::vector<RowTexts>& texts, const NumberFormat& user)
 {
-    const TableFileFormat format = formatOf(path);
+    const TableFileFormat format = tableFormatFor(path.toStdString());
     if (format == TableFileFormat::DataFile) {
         std::vector<DataRow> rows;
         for (const auto& [t, y] : texts)
@@ -99,16 +94,56 @@ std::string formatted(const QString& path, const std::vector<RowTexts>& texts, c
     return format == TableFileFormat::Csv ? formatCsv(rows, user) : formatTsv(rows, user);
 }
 
+// How to read a block that reads two ways, as the user answers; nothing
+// when they cancel.
+std::optional<Grouping> askGrouping(const TableTextError& error, const QString& source, const NumberFormat& user,
+                                    const Dialogs& dialogs)
+{
+    const auto [thousands, decimals] = twoReadings(error.number, user);
+    const QString asThousands = numberText(thousands, user), asDecimals = numberText(decimals, user);
+    const QString question = texts::twoWays(source, error.line, QString::fromStdString(error.number), asThousands,
+                                            asDecimals, user.group == ".");
+    switch (dialogs.askChoice(question, {QString(texts::kAsThousands).arg(asThousands),
+                                         QString(texts::kAsDecimals).arg(asDecimals)})) {
+    case 0: return Grouping::Thousands;
+    case 1: return Grouping::Decimals;
+    default: return std::nullopt;
+    }
+}
+
+// The block, asking the user how to read one that reads two ways.
+std::optional<TableBlock> readAsked(std::string_view text, const QString& source, int columnsWanted,
+                                    const NumberFormat& user, const Dialogs& dialogs)
+{
+    try {
+        return readTableText(text, user, columnsWanted);
+    } catch (const TableTextError& error) {
+        if (error.fault != TableTextFault::TwoWays)
+            throw;
+        const std::optional<Grouping> grouping = askGrouping(error, source, user, dialogs);
+        if (!grouping)
+            return std::nullopt;
+        return readTableText(text, user, columnsWanted, *grouping);
+    }
+}
+
 } // namespace
 
 std::optional<std::vector<RowTexts>> readTableFile(const QString& path, const NumberFormat& user, const Dialogs& dialogs)
 {
-    const std::optional<QByteArray> bytes = readWhole(path, dialogs);
+    const std::optional<std::string> bytes = readWhole(path, dialogs);
     if (!bytes)
         return std::nullopt;
-    const std::string_view view(bytes->constData(), std::size_t(bytes->size()));
-    return formatOf(path) == TableFileFormat::DataFile ? dataFileRows(view, shownName(path), dialogs)
-                                                   : csvRows(view, shownName(path), user, dialogs);
+    return isDataFile(*bytes, user) ? dataFileRows(*bytes, shownName(path), dialogs)
+                                    : csvRows(*bytes, shownName(path), user, dialogs);
+}
+
+std::optional<std::vector<RowTexts>> readDataFile(const QString& path, const Dialogs& dialogs)
+{
+    const std::optional<std::string> bytes = readWhole(path, dialogs);
+    if (!bytes)
+        return std::nullopt;
+    return dataFileRows(*bytes, shownName(path), dialogs);
 }
 
 bool writeTableFile(const QString& path, const std::vector<RowTexts>& rows, const NumberFormat& user, const Dialogs& dialogs)
@@ -122,21 +157,24 @@ bool writeTableFile(const QString& path, const std::vector<RowTexts>& rows, cons
 std::optional<TableBlock> readTable(std::string_view text, const QString& source, int columnsWanted,
                                     const NumberFormat& user, const Dialogs& dialogs)
 {
-    TableBlock block;
+    std::optional<TableBlock> block;
     try {
-        block = readTableText(text, user, columnsWanted);
+        block = readAsked(text, source, columnsWanted, user, dialogs);
     } catch (const TableTextError& error) {
         switch (error.fault) {
         case TableTextFault::TooLong: dialogs.say(texts::kTooLong); break;
         case TableTextFault::NotANumber: dialogs.say(QString(texts::kNotNumbers).arg(source).arg(error.line)); break;
         case TableTextFault::FieldCount: dialogs.say(QString(texts::kUnevenColumns).arg(source).arg(error.line)); break;
+        case TableTextFault::TwoWays: break; // not thrown once answered
         }
         return std::nullopt;
     }
-    if (block.columns < columnsWanted) {
-        dialogs.say(QString(block.columns == 0 ? texts::kNoRows : texts::kNotTwoColumns).arg(source));
+    if (block && block->columns < columnsWanted) {
+        dialogs.say(QString(block->columns == 0 ? texts::kNoRows : texts::kNotTwoColumns).arg(source));
         return std::nullopt;
     }
+    if (block && block->columnsLeftOut > 0)
+        dialogs.say(texts::columnsLeftOut(source, 2 + block->columnsLeftOut));
     return block;
 }
 

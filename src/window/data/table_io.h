@@ -16,10 +16,13 @@ namespace ajuste {
 // A table row as its two cells show it.
 using RowTexts = std::array<QString, 2>;
 
-// The rows of a table file, datos.txt's format or CSV and TSV by the name's
-// ending, as the cells will show them; nothing, after saying why, when the
-// file cannot be read or is not a table.
+// The rows of a table file as the cells will show them: a data file's
+// texts when the file is one (isDataFile), else the numbers of a table;
+// nothing, after saying why, when the file cannot be read or is neither.
 std::optional<std::vector<RowTexts>> readTableFile(const QString& path, const NumberFormat& user, const Dialogs& dialogs);
+
+// The rows of a file in datos.txt's format, checked as "Recuperar" checks them.
+std::optional<std::vector<RowTexts>> readDataFile(const QString& path, const Dialogs& dialogs);
 
 // The rows in the format the name asks for; false, after saying so, when
 // the file could not be written whole.
@@ -27,7 +30,8 @@ bool writeTableFile(const QString& path, const std::vector<RowTexts>& rows, cons
                     const Dialogs& dialogs);
 
 // Spreadsheet text from `source` (a file's name or the pasted text) with at
-// least columnsWanted columns; nothing, after saying why, on any fault.
+// least columnsWanted columns; nothing, after saying why, on any fault. A
+// block that reads two ways is read as the user answers, or not at all.
 std::optional<TableBlock> readTable(std::string_view text, const QString& source, int columnsWanted,
                                     const NumberFormat& user, const Dialogs& dialogs);
 
