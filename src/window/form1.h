@@ -6,6 +6,7 @@
 #include "fitting/parameter_scale.h"
 #include "graph/plot.h"
 #include "graph/view.h"
+#include "window/data/table_io.h"
 #include "window/dialogs.h"
 
 #include <QRect>
