@@ -50,7 +50,7 @@ Params tenThousandSteps(const Data& data)
 {
     Params p{4, 0.25, 0};
     Sums s;
-    const bool stopped = runBatch(p, s, {}, data.t, data.y, 1e300, 1e-7, 10000);
+    const bool stopped = runBatch(p, s, {}, data.t, data.y, 1e300, sameStep(1e-7), 10000);
     benchmark::DoNotOptimize(stopped);
     return p;
 }

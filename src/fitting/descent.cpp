@@ -4,14 +4,15 @@
 
 namespace ajuste {
 
-void descend(Params& p, double h, const Sums& sums)
+void descend(Params& p, const StepSizes& h, const Sums& sums)
 {
-    p.c = checked(p.c - h * sums.derC);
-    p.a = checked(p.a - h * sums.derL);
-    p.t0 = checked(p.t0 - h * sums.derT);
+    p.c = checked(p.c - h.c * sums.derC);
+    p.a = checked(p.a - h.a * sums.derL);
+    p.t0 = checked(p.t0 - h.t0 * sums.derT);
 }
 
-Params nextStep(Params p, double h, const Fixed& fixed, std::span<const double> t, std::span<const double> y)
+Params nextStep(Params p, const StepSizes& h, const Fixed& fixed, std::span<const double> t,
+                std::span<const double> y)
 {
     Sums sums;
     addPointSums(sums, p, fixed, t, y);
@@ -21,7 +22,7 @@ Params nextStep(Params p, double h, const Fixed& fixed, std::span<const double> 
 
 bool runBatch(Params& p, Sums& sums, const Fixed& fixed,
               std::span<const double> t, std::span<const double> y,
-              double errorAnt, double h, int passes, std::vector<Params>* path)
+              double errorAnt, const StepSizes& h, int passes, std::vector<Params>* path)
 {
     for (int k = 0; k < passes; ++k) {
         sums = Sums{};

@@ -26,4 +26,12 @@ Params toBox(const World& world, const Params& inWorld)
     return {checked(inWorld.a / map.sY), checked(inWorld.c * map.sT), checked(boxT(map, inWorld.t0))};
 }
 
+PerParameter<double> stepSizes(const World& world, double h)
+{
+    const BoxMap map = boxMap(world);
+    const double perC = 1 / (map.sT * map.sY);
+    const double perT0 = map.sT / map.sY;
+    return {h, checked(h * (perC * perC)), checked(h * (perT0 * perT0))};
+}
+
 } // namespace ajuste

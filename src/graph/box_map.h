@@ -35,4 +35,11 @@ inline double boxT(const BoxMap& map, double tWorld)
 Params toWorld(const World& world, const Params& inBox);
 Params toBox(const World& world, const Params& inWorld);
 
+// The step sizes that move the box's image of the parameters as the box's
+// own descent moves them with the step h: in a world the squared error
+// grows with sY², and each parameter's derivative with its own units, so
+// parameter k steps by h·(s_k/sY)² times its derivative, with s_a = sY,
+// s_c = 1/sT and s_t0 = sT. In the box each is h itself.
+PerParameter<double> stepSizes(const World& world, double h);
+
 } // namespace ajuste

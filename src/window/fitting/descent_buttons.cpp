@@ -1,6 +1,7 @@
 #include "window/form1.h"
 
 #include "fitting/descent.h"
+#include "graph/box_map.h"
 #include "window/palette.h"
 
 #include <QLineEdit>
@@ -19,7 +20,7 @@ void Form1::paso_Click()
         const double h = readStepSize();
         addSumsAndShow();
         std::vector<Params> path{state_.p};
-        descend(state_.p, h, state_.sums);
+        descend(state_.p, stepSizes(state_.view.world, h), state_.sums);
         path.push_back(state_.p);
         writeBackParams();
         emit stepped(path);
@@ -49,7 +50,8 @@ void Form1::runBatchClick(int passes)
         const double h = readStepSize();
         std::vector<Params> path{state_.p};
         path.reserve(passes + 1);
-        if (runBatch(state_.p, state_.sums, fixedParams(), points().t, points().y, state_.errorAnt, h, passes, &path))
+        const StepSizes steps = stepSizes(state_.view.world, h);
+        if (runBatch(state_.p, state_.sums, fixedParams(), points().t, points().y, state_.errorAnt, steps, passes, &path))
             palette::setBackground(fit_.label10, palette::magenta);
         showReadOuts();
         writeBackParams();

@@ -252,7 +252,8 @@ MapMarks ErrorMap::marks() const
     if (optimumIsCurrent())
         marks.optimum = optimum_->fit.params;
     try {
-        marks.stepEnd = nextStep(p, form_.stepSize(), form_.fixedParams(), form_.points().t, form_.points().y);
+        const StepSizes h = stepSizes(form_.state().view.world, form_.stepSize());
+        marks.stepEnd = nextStep(p, h, form_.fixedParams(), form_.points().t, form_.points().y);
     } catch (const NumericError&) {
         marks.stepEnd.reset();
     }
