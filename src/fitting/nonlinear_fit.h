@@ -56,4 +56,10 @@ void fillJacobian(const FitProblem& problem, const Params& p, gsl_matrix* jacobi
 // converge. Tolerances are for parameters and data of order one.
 std::optional<Params> levenbergMarquardt(const FitProblem& problem);
 
+// Undamped Gauss–Newton steps from the problem's start while they lower the
+// sum of squares: where columns nearly parallel make the trust region's
+// steps along the valley vanish, these still take them. Nothing when a
+// step cannot be solved.
+std::optional<Params> gaussNewton(const FitProblem& problem);
+
 } // namespace ajuste
