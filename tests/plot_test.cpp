@@ -19,12 +19,11 @@ struct Sample {
     bool operator==(const Sample&) const = default;
 };
 
-// In the box (ymax 10), a world or a log view.
-template <class Where = double>
-std::vector<Sample> curve(const Params& p, CurveRule rule, const Where& where = 10.0)
+// In the box, a world or a log view.
+std::vector<Sample> curve(const Params& p, CurveRule rule, const View& view = {})
 {
     std::vector<Sample> samples;
-    plotCurve(p, rule, where, [&](double x, double y) { samples.push_back({x, y}); });
+    plotCurve(p, rule, view, [&](double x, double y) { samples.push_back({x, y}); });
     return samples;
 }
 
@@ -53,7 +52,7 @@ TEST(Plot, TestsAreStrictAndOnTheRightQuantity)
 {
     EXPECT_FALSE(sampleShown(10.0, CurveRule::Within10));
     EXPECT_TRUE(sampleShown(10.0, CurveRule::Below30));
-    EXPECT_EQ(graphY(10.0, 10.0), 0.0);
+    EXPECT_EQ(graphY(10.0, View{}), 0.0);
     EXPECT_TRUE(sampleShown(-9.9, CurveRule::Within10));
     EXPECT_FALSE(sampleShown(-10.0, CurveRule::Within10));
     EXPECT_TRUE(sampleShown(-1e300, CurveRule::Below30));
@@ -65,7 +64,7 @@ TEST(Plot, DataPointsAreMappedWhereverTheyLie)
     const double t[] = {2.0, 20.0};
     const double y[] = {7.5, 3.0};
     std::vector<Sample> points;
-    plotPoints(t, y, 10.0, [&](double x, double yy) { points.push_back({x, yy}); });
+    plotPoints(t, y, View{}, [&](double x, double yy) { points.push_back({x, yy}); }, [](double, double) {});
     ASSERT_EQ(points.size(), 2u);
     EXPECT_EQ(points[0].x, 1680.0);
     EXPECT_EQ(points[0].y, 1000.0);
@@ -74,11 +73,11 @@ TEST(Plot, DataPointsAreMappedWhereverTheyLie)
 
 TEST(Plot, EnormousValuesAreNumericErrors)
 {
-    EXPECT_THROW(graphY(-1e308, 10.0), NumericError);
+    EXPECT_THROW(graphY(-1e308, View{}), NumericError);
     EXPECT_THROW(graphX(1e307), NumericError);
     // The sample at t = 0 overflows in f: the ones before it were set.
     int set = 0;
-    EXPECT_THROW(plotCurve({-1e308, 100, 0}, CurveRule::Below30, 10.0, [&](double, double) { ++set; }),
+    EXPECT_THROW(plotCurve({-1e308, 100, 0}, CurveRule::Below30, View{}, [&](double, double) { ++set; }),
                  NumericError);
     EXPECT_GT(set, 0);
 }
@@ -86,12 +85,9 @@ TEST(Plot, EnormousValuesAreNumericErrors)
 // Its map changes no bit of the parameters either, −0 included.
 TEST(Plot, TheBoxsOwnWorldDrawsBitForBitAsTheBox)
 {
-    const World box = World::specified();
-    for (const CurveRule rule : {CurveRule::Within10, CurveRule::Below30})
-        for (const Params p : {Params{5, 1, 0}, Params{-3, 0.4, 2.3}})
-            EXPECT_EQ(curve(p, rule, box), curve(p, rule));
+    const World box = kBox;
     for (double u : {-5.0, -0.0, 0.1, 7.3, 14.3})
-        EXPECT_TRUE(graphX(u, box) == graphX(u) && graphY(u, box) == graphY(u, 10.0)) << u;
+        EXPECT_TRUE(graphX(u, box) == graphX(u) && graphY(u, View{}) == (10 - u) * 4000 / 10) << u;
     EXPECT_EQ(zeroLineX(box), 1200.0);
     const auto bits = [](const Params& p) { return std::bit_cast<std::array<std::uint64_t, 3>>(p); };
     for (const Params p : {Params{-0.0, -0.0, -0.0}, Params{5e-324, 1e300, -7.25}, Params{0.1, -6.05, 20.1}})
@@ -105,7 +101,7 @@ TEST(Plot, AWorldDrawsTheImageOfTheBoxsCurveAsTheBoxDoes)
     for (const World& w : {World{-2, 12, 0, 14}, World{-2, 12, -45, 0}})
         for (const CurveRule rule : {CurveRule::Within10, CurveRule::Below30}) {
             const std::vector<Sample> inBox = curve({5, 1, 0}, rule);
-            const std::vector<Sample> inWorld = curve(toWorld(w, {5, 1, 0}), rule, w);
+            const std::vector<Sample> inWorld = curve(toWorld(w, {5, 1, 0}), rule, View{w});
             ASSERT_EQ(inWorld.size(), inBox.size());
             for (std::size_t i = 0; i < inBox.size(); ++i) {
                 EXPECT_EQ(inWorld[i].x, inBox[i].x);
@@ -120,8 +116,9 @@ TEST(Plot, TheLogViewDrawsAnExponentialStraightAndMarksWhatItCannotShow)
 {
     const double t[] = {0, 1, 2, 3};
     const double y[] = {0, 0.5, 10, 0}; // inside the box: t as there
-    const LogWorld w = std::get<LogWorld>(chooseLogWorld(t, y));
-    EXPECT_EQ(std::tie(w.lowDecade, w.highDecade, w.hidden), std::tuple(-1, 2, 2)); // 0.1 … 100
+    const View w = std::get<View>(chooseView(t, y, true));
+    ASSERT_TRUE(w.log);
+    EXPECT_EQ(std::tie(w.log->low, w.log->high, w.log->hidden), std::tuple(-1, 2, 2)); // 0.1 … 100
     const std::vector<Sample> samples = curve({5, 1, 0}, CurveRule::Within10, w);
     ASSERT_EQ(samples.size(), 64u); // 5e^t < 100 up to k = 23
     EXPECT_TRUE(near12(samples[40].y, 4000 * (2 - std::log10(5.0)) / 3)); // t = 0
@@ -132,7 +129,7 @@ TEST(Plot, TheLogViewDrawsAnExponentialStraightAndMarksWhatItCannotShow)
     EXPECT_EQ(shown, (std::vector<Sample>{{1440, 4000 * (2 - std::log10(0.5)) / 3}, {1680, 4000.0 / 3}}));
     EXPECT_EQ(hidden, (std::vector<Sample>{{1200, 4000}, {1920, 4000}}));
     const double none[] = {-1, 0, -2, 0};
-    EXPECT_EQ(std::get<NoWorld>(chooseLogWorld(t, none)), NoWorld::NoPositivePoint);
+    EXPECT_EQ(std::get<NoWorld>(chooseView(t, none, true)), NoWorld::NoPositivePoint);
 }
 
 } // namespace

@@ -544,7 +544,7 @@ void Session::expectSound(std::size_t messagesBefore)
         if (find<QLineEdit>(row.box) != untaken) {
             EXPECT_EQ(textOf(row.box), numberText(value)) << row.box;
         }
-        const double inBox = toBox(state().world, state().p)[row.scale.parameter];
+        const double inBox = toBox(state().view.world, state().p)[row.scale.parameter];
         EXPECT_EQ(position(row.bar), toInt16(row.scale.toPosition(inBox))) << row.bar;
     }
 }

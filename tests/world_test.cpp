@@ -1,6 +1,6 @@
 #include "graph/bar_map.h"
 #include "graph/box_map.h"
-#include "graph/log_world.h"
+#include "graph/view.h"
 #include "graph/ticks.h"
 #include "graph/world.h"
 #include "near.h"
@@ -32,8 +32,8 @@ struct Choice {
 };
 
 const Choice kChoices[] = {
-    {"EveryPointInsideEdgesIncluded", {-5, 15, 0}, {0, 10, 5}, World::specified()},
-    {"NoPoint", {}, {}, World::specified()},
+    {"EveryPointInsideEdgesIncluded", {-5, 15, 0}, {0, 10, 5}, kBox},
+    {"NoPoint", {}, {}, kBox},
     {"YAboveTheBox", {0, 9.5}, {0, 12}, World{-2, 10, 0, 14}, 1.4},       // t −0.475…9.975 by 2, y to 12.6 by 2
     {"EveryYNegative", {0, 10}, {-3, -40}, World{-2, 12, -45, 0}, -4.5}, // y from −42 by 5
     {"MixedSignsLargerSideUp", {0, 10}, {-3, 40}, World{-2, 12, -10, 50}, 5}, // −5.15…42.15 by 10
@@ -100,7 +100,7 @@ TEST_P(WorldTicks, AreRoundAndSpanTheAxis)
 {
     const TicksRow& r = GetParam();
     const std::vector<double> values =
-        r.log ? logTicks({World::specified(), int(r.low), int(r.high)}) : ticks(r.low, r.high);
+        r.log ? logTicks(Decades{int(r.low), int(r.high)}) : ticks(r.low, r.high);
     ASSERT_EQ(values.size(), r.expected.size());
     for (std::size_t i = 0; i < values.size(); ++i)
         EXPECT_TRUE(nearSigned(values[i], r.expected[i])) << i;
@@ -116,10 +116,10 @@ TEST(Bars, AreTheirScalesInTheBoxAndTheSameShareOfAWorld)
     const World world{-2, 12, 0, 120000};
     for (const ParameterScale* scale : {kScales.a, kScales.c, kScales.t0})
         for (int position = scale->minimum; position <= scale->maximum; ++position) {
-            EXPECT_EQ(barValue(World::specified(), *scale, position), scale->fromPosition(position));
+            EXPECT_EQ(barValue(kBox, *scale, position), scale->fromPosition(position));
             EXPECT_EQ(barPosition(world, *scale, barValue(world, *scale, position)), position);
         }
-    EXPECT_EQ(barRange(world, kScaleC), (std::array<double, 2>{-6 / 0.7, 6 / 0.7}));
+    EXPECT_EQ(barRange(world, kScaleC), (Range{-6 / 0.7, 6 / 0.7}));
     EXPECT_TRUE(barsReach(world, toWorld(world, Params{})));
     EXPECT_FALSE(barsReach(world, Params{.a = 250000}));
 }

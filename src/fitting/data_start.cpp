@@ -36,14 +36,6 @@ bool allAtOneTime(const LogPoints& points)
     return std::ranges::adjacent_find(points.x, std::not_equal_to{}) == points.x.end();
 }
 
-double mean(const std::vector<double>& v)
-{
-    double sum = 0.0;
-    for (double x : v)
-        sum = checked(sum + x);
-    return sum / static_cast<double>(v.size());
-}
-
 // ln|y| = intercept + slope·(t − t0)
 struct Line {
     double intercept, slope;
@@ -57,11 +49,11 @@ Line fitLine(const LogPoints& points, const Fixed& fixed, Line given)
         std::vector<double> intercepts(n);
         for (std::size_t i = 0; i < n; ++i)
             intercepts[i] = checked(points.z[i] - checked(given.slope * points.x[i]));
-        return {mean(intercepts), given.slope};
+        return {checked(mean(intercepts)), given.slope};
     }
     // Through the fixed intercept, or else through the centre of the points.
-    const double xCentre = fixed.a ? 0.0 : mean(points.x);
-    const double zCentre = fixed.a ? given.intercept : mean(points.z);
+    const double xCentre = fixed.a ? 0.0 : checked(mean(points.x));
+    const double zCentre = fixed.a ? given.intercept : checked(mean(points.z));
     double sxz = 0.0, sxx = 0.0;
     for (std::size_t i = 0; i < n; ++i) {
         const double dx = checked(points.x[i] - xCentre);

@@ -59,18 +59,6 @@ Parameter heldParameter(ParameterPair pair)
     return pair.across;
 }
 
-// The squared error step for step as the evaluation sums it, in the same
-// order, so that a cell equals the read-out. An overflow at any step leaves
-// the sum infinite or NaN, and no step can make it finite again: checked
-// once at the end, a plane of overflowed cells costs no more than another.
-double squaredError(const Params& p, std::span<const double> t, std::span<const double> y)
-{
-    double sum = 0.0;
-    for (std::size_t i = 0; i < t.size(); ++i)
-        sum = sum + std::pow(std::exp((t[i] - p.t0) * p.c) * p.a - y[i], 2.0);
-    return std::isfinite(sum) ? sum : std::numeric_limits<double>::infinity();
-}
-
 Params ErrorSurface::at(double column, double row) const
 {
     Params p = base;
@@ -79,7 +67,7 @@ Params ErrorSurface::at(double column, double row) const
     return p;
 }
 
-ErrorSurface errorSurface(ParameterPair pair, const Params& base, Span across, Span up, int columns, int rows,
+ErrorSurface errorSurface(ParameterPair pair, const Params& base, Range across, Range up, int columns, int rows,
                           std::span<const double> t, std::span<const double> y)
 {
     ErrorSurface surface{pair, base, across, up, columns, rows, {}};
@@ -90,7 +78,7 @@ ErrorSurface errorSurface(ParameterPair pair, const Params& base, Span across, S
     return surface;
 }
 
-std::optional<Span> logSpan(const ErrorSurface& surface)
+std::optional<Range> logSpan(const ErrorSurface& surface)
 {
     double least = std::numeric_limits<double>::infinity();
     double greatest = 0.0;
@@ -101,13 +89,13 @@ std::optional<Span> logSpan(const ErrorSurface& surface)
         }
     if (!(least < greatest))
         return std::nullopt;
-    return Span{std::log10(least), std::log10(greatest)};
+    return Range{std::log10(least), std::log10(greatest)};
 }
 
 std::vector<std::vector<ContourSegment>> contours(const ErrorSurface& surface, std::span<const double> levels)
 {
     std::vector<std::vector<ContourSegment>> segments(levels.size());
-    const std::optional<Span> logs = logSpan(surface);
+    const std::optional<Range> logs = logSpan(surface);
     if (!logs)
         return segments;
     std::vector<double> values;

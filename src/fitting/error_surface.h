@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/range.h"
 #include "fitting/model.h"
 
 #include <cmath>
@@ -21,19 +22,6 @@ inline constexpr ParameterPair kPlanes[] = {
 
 Parameter heldParameter(ParameterPair pair);
 
-struct Span {
-    double low = 0.0;
-    double high = 1.0;
-
-    double at(double fraction) const { return low + fraction * (high - low); }
-    double fractionOf(double x) const { return (x - low) / (high - low); }
-    double size() const { return high - low; }
-};
-
-// The squared error that "Error Cuadrático" shows; +inf where its
-// evaluation overflows.
-double squaredError(const Params& p, std::span<const double> t, std::span<const double> y);
-
 inline bool overflowed(double error)
 {
     return std::isinf(error);
@@ -45,7 +33,7 @@ inline bool overflowed(double error)
 struct ErrorSurface {
     ParameterPair pair{};
     Params base;
-    Span across, up;
+    Range across, up;
     int columns = 0;
     int rows = 0;
     std::vector<double> errors; // row by row
@@ -54,12 +42,12 @@ struct ErrorSurface {
     double error(int column, int row) const { return errors[std::size_t(row) * columns + column]; }
 };
 
-ErrorSurface errorSurface(ParameterPair pair, const Params& base, Span across, Span up, int columns, int rows,
+ErrorSurface errorSurface(ParameterPair pair, const Params& base, Range across, Range up, int columns, int rows,
                           std::span<const double> t, std::span<const double> y);
 
 // The base-10 logarithms of the least error above zero and of the greatest
 // one that did not overflow; none when there are not two such values.
-std::optional<Span> logSpan(const ErrorSurface& surface);
+std::optional<Range> logSpan(const ErrorSurface& surface);
 
 struct GridPoint {
     double column, row;

@@ -2,8 +2,6 @@
 
 #include "common/numeric_error.h"
 
-#include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace ajuste {
@@ -23,12 +21,12 @@ Terms termsAt(const Sums& sums, const Params& p, const Fixed& fixed, double t, d
     Terms k;
     k.u = u;
     k.e = e;
-    k.fv = e * p.a;
+    k.fv = value(p, e);
     k.residual = k.fv - y;
     const double twice = 2.0 * k.residual;
     k.partials = partials(p, fixed, t, e);
     k.next = {sums.derL + twice * k.partials.a, sums.derC + twice * k.partials.c, sums.derT + twice * k.partials.t0,
-              sums.errorCuad + std::pow(k.residual, 2.0)};
+              sums.errorCuad + squared(k.residual)};
     return k;
 }
 
@@ -52,24 +50,14 @@ void addPoint(Sums& sums, const Terms& k)
 
 } // namespace
 
-// The exponentials go first, in a loop of their own: they do not depend on
-// one another, so the processor overlaps them, where each sum waits for the
-// one before. One exponential per point serves f and the three derivatives,
-// and each point is computed once, then checked as it is added.
+// Each point is computed once, one exponential serving f and the three
+// derivatives, then checked as it is added.
 void addPointSums(Sums& sums, const Params& p, const Fixed& fixed,
                   std::span<const double> t, std::span<const double> y)
 {
-    constexpr std::size_t kChunk = 32;
-    std::array<double, kChunk> u, e;
-    for (std::size_t first = 0; first < t.size(); first += kChunk) {
-        const std::size_t n = std::min(kChunk, t.size() - first);
-        for (std::size_t i = 0; i < n; ++i) {
-            u[i] = (t[first + i] - p.t0) * p.c;
-            e[i] = std::exp(u[i]);
-        }
-        for (std::size_t i = 0; i < n; ++i)
-            addPoint(sums, termsAt(sums, p, fixed, t[first + i], y[first + i], u[i], e[i]));
-    }
+    forEachPoint(p, t, [&](std::size_t i, double u, double e) {
+        addPoint(sums, termsAt(sums, p, fixed, t[i], y[i], u, e));
+    });
 }
 
 double normalisedError(double errorCuad, int npuntos, double ymedia)

@@ -76,13 +76,10 @@ bool ranOff(const FitProblem& problem, const Params& q)
 
 double spread(std::span<const double> y)
 {
-    double sum = 0.0;
-    for (double v : y)
-        sum = checked(sum + v);
-    const double mean = checked(sum / static_cast<double>(y.size()));
+    const double centre = checked(mean(y));
     double spread = 0.0;
     for (double v : y)
-        spread = checked(spread + std::pow(checked(v - mean), 2.0));
+        spread = checked(spread + squared(checked(v - centre)));
     return spread;
 }
 

@@ -31,11 +31,6 @@ struct WorkspaceFree {
 };
 using Workspace = std::unique_ptr<gsl_multifit_nlinear_workspace, WorkspaceFree>;
 
-double residual(const Params& p, double t, double y)
-{
-    return checked(f(p, t) - y);
-}
-
 // A trial point where the model overflows gets residuals whose norm is above
 // that of any point with a finite sum of squares, so the trust region
 // rejects the step and shrinks. No exception may cross GSL's C frames.
@@ -143,25 +138,25 @@ Params FitProblem::at(const gsl_vector* x) const
 
 double sumOfSquares(const FitProblem& problem, const Params& p)
 {
-    double sse = 0.0;
-    for (std::size_t i = 0; i < problem.t.size(); ++i)
-        sse = checked(sse + std::pow(residual(p, problem.t[i], problem.y[i]), 2.0));
-    return sse;
+    return checked(squaredError(p, problem.t, problem.y));
 }
 
 void fillResiduals(const FitProblem& problem, const Params& p, gsl_vector* residuals)
 {
-    for (std::size_t i = 0; i < problem.t.size(); ++i)
-        gsl_vector_set(residuals, i, residual(p, problem.t[i], problem.y[i]));
+    forEachPoint(p, problem.t, [&](std::size_t i, double u, double e) {
+        gsl_vector_set(residuals, i, checked(checkedValue(p, u, e) - problem.y[i]));
+    });
 }
 
 void fillJacobian(const FitProblem& problem, const Params& p, gsl_matrix* jacobian)
 {
-    for (std::size_t i = 0; i < problem.t.size(); ++i) {
-        const PerParameter<double> d = partials(p, problem.held, problem.t[i], growthFactor(p, problem.t[i]));
+    forEachPoint(p, problem.t, [&](std::size_t i, double u, double e) {
+        checked(u);
+        checked(e);
+        const PerParameter<double> d = partials(p, problem.held, problem.t[i], e);
         for (std::size_t k = 0; k < problem.columns.size(); ++k)
             gsl_matrix_set(jacobian, i, k, checked(d[problem.columns[k]]));
-    }
+    });
 }
 
 std::optional<Params> levenbergMarquardt(const FitProblem& problem)

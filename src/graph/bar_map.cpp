@@ -21,7 +21,7 @@ int barPosition(const World& world, const ParameterScale& scale, double value)
     return toInt16(scale.toPosition(toBox(world, inWorld)[scale.parameter]));
 }
 
-std::array<double, 2> barRange(const World& world, const ParameterScale& scale)
+Range barRange(const World& world, const ParameterScale& scale)
 {
     const auto [low, high] = std::minmax({barValue(world, scale, scale.minimum), barValue(world, scale, scale.maximum)});
     return {low, high};

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "common/range.h"
 #include "fitting/parameter_scale.h"
 #include "graph/world.h"
-
-#include <array>
 
 namespace ajuste {
 
@@ -13,7 +12,7 @@ double barValue(const World& world, const ParameterScale& scale, int position);
 // The nearest position, which may lie outside the bar; throws NumericError.
 int barPosition(const World& world, const ParameterScale& scale, double value);
 // The lowest and highest values the bar can take.
-std::array<double, 2> barRange(const World& world, const ParameterScale& scale);
+Range barRange(const World& world, const ParameterScale& scale);
 // Whether the bars can take all three of p.
 bool barsReach(const World& world, const Params& p);
 

@@ -8,7 +8,7 @@ namespace ajuste {
 
 BoxMap boxMap(const World& world)
 {
-    const World box = World::specified();
+    const World& box = kBox;
     const double sT = (world.tHigh - world.tLow) / (box.tHigh - box.tLow);
     const double largerSide = std::fabs(world.yLow) > world.yHigh ? world.yLow : world.yHigh;
     return {world.tLow - box.tLow * sT, sT, largerSide / box.yHigh};

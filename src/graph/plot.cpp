@@ -11,25 +11,19 @@ double graphX(double t)
     return checked(t * kTwipsPerUnitT + kZeroX);
 }
 
-double graphY(double v, double ymax)
-{
-    return checked((ymax - v) * kGraphHeight / ymax);
-}
-
 double graphX(double t, const World& world)
 {
     return graphX(boxT(boxMap(world), t));
 }
 
-double graphY(double v, const World& world)
+double graphY(double v, const View& view)
 {
+    if (view.log) {
+        const double decades = view.log->high - view.log->low;
+        return checked((view.log->high - std::log10(v)) * kGraphHeight / decades);
+    }
+    const World& world = view.world;
     return checked((world.yHigh - v) * kGraphHeight / (world.yHigh - world.yLow));
-}
-
-double graphY(double v, const LogWorld& world)
-{
-    const double decades = world.highDecade - world.lowDecade;
-    return checked((world.highDecade - std::log10(v)) * kGraphHeight / decades);
 }
 
 std::optional<double> zeroLineX(const World& world)

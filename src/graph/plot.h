@@ -2,7 +2,7 @@
 
 #include "fitting/model.h"
 #include "graph/box_map.h"
-#include "graph/log_world.h"
+#include "graph/view.h"
 #include "graph/world.h"
 
 #include <optional>
@@ -10,106 +10,63 @@
 
 namespace ajuste {
 
-// Graph coordinates, in twips from the top left of the graph area:
-// t from −5 to 15 across 4800, 240 to the unit with t = 0 at 1200; v from
-// ymax at the top to 0 at 4000.
-inline constexpr int kGraphWidth = 4800;
-inline constexpr int kGraphHeight = 4000;
-inline constexpr double kTopY = 10.0; // ymax from start-up on
+// Graph coordinates, in twips from the top left of the graph area: the
+// box's t across at 240 to the unit, its y from the top down at 400 to the
+// unit. Every world is drawn onto the box.
 inline constexpr int kTwipsPerUnitT = 240;
-inline constexpr int kZeroX = 1200;
-inline constexpr int kFirstSample = -40; // t = k / 8
-inline constexpr int kLastSample = 120;
+inline constexpr int kTwipsPerUnitY = 400;
+inline constexpr int kGraphWidth = int((kBox.tHigh - kBox.tLow) * kTwipsPerUnitT);
+inline constexpr int kGraphHeight = int((kBox.yHigh - kBox.yLow) * kTwipsPerUnitY);
+inline constexpr int kZeroX = int(-kBox.tLow * kTwipsPerUnitT);
+// The curve's samples, at t = k / 8 across the box.
+inline constexpr int kSamplesPerUnitT = 8;
+inline constexpr int kFirstSample = int(kBox.tLow * kSamplesPerUnitT);
+inline constexpr int kLastSample = int(kBox.tHigh * kSamplesPerUnitT);
 
 // Which curve samples a redraw sets: the full redraw those with |v| < 10,
 // the light one after a step those with v < 30.
 enum class CurveRule { Within10, Below30 };
 
-double graphX(double t);
-double graphY(double v, double ymax);
+double graphX(double t); // t in the box
 bool sampleShown(double v, CurveRule rule);
 
-// The same in a world. t goes through the box's t, and y is worked in the
-// order of graphY(v, ymax), so that the box's own world gives exactly what
-// the box gives.
+// In a world, t goes through the box's t; y is worked in the same order as
+// in the box, so that the box itself gives exactly the box's coordinates.
 double graphX(double t, const World& world);
-double graphY(double v, const World& world);
-double graphY(double v, const LogWorld& world); // v shown on the log scale
+double graphY(double v, const View& view); // v shown on the view's scale
 // Where the line at t = 0 stands, when the world holds t = 0.
 std::optional<double> zeroLineX(const World& world);
 
-namespace detail {
-
-// The samples at t_box = k / 8 (t_world by the map) whose value v passes the
-// rule once divided by scale, set at height y(v) when there is one.
-template <class Y, class Plot>
-void plotSamples(const Params& p, CurveRule rule, const BoxMap& map, double scale, Y&& y, Plot&& plot)
+// Sets the curve samples of the rule by calling plot(x, y) for each, in
+// order from the box's left edge; an error in f or a coordinate stops the
+// loop there. p is in the world's values; the samples stand at the images
+// of the box's, and the rule is taken on the box's values (on the
+// logarithmic scale, its top stands for the box's 10, and values it cannot
+// show are left out).
+template <class Plot>
+void plotCurve(const Params& p, CurveRule rule, const View& view, Plot&& plot)
 {
+    const BoxMap map = boxMap(view.world);
+    const double scale = view.log ? yEdges(view).high / kBox.yHigh : map.sY;
     for (int k = kFirstSample; k <= kLastSample; ++k) {
-        const double tBox = k / 8.0;
+        const double tBox = double(k) / kSamplesPerUnitT;
         const double v = f(p, worldT(map, tBox));
-        if (!sampleShown(v / scale, rule))
-            continue;
-        if (const std::optional<double> height = y(v))
-            plot(graphX(tBox), *height);
+        if (sampleShown(v / scale, rule) && (!view.log || shownOnLog(v)))
+            plot(graphX(tBox), graphY(v, view));
     }
 }
 
-} // namespace detail
-
-// Sets the curve samples of the rule by calling plot(x, y) for each, in
-// order from t = −5; an error in f or a coordinate stops the loop there.
-template <class Plot>
-void plotCurve(const Params& p, CurveRule rule, double ymax, Plot&& plot)
-{
-    detail::plotSamples(p, rule, BoxMap{}, 1.0, [&](double v) { return std::optional(graphY(v, ymax)); }, plot);
-}
-
-// In a world, p in its values: the samples at the images of the box's, by
-// the rule on the box's values.
-template <class Plot>
-void plotCurve(const Params& p, CurveRule rule, const World& world, Plot&& plot)
-{
-    const BoxMap map = boxMap(world);
-    detail::plotSamples(p, rule, map, map.sY, [&](double v) { return std::optional(graphY(v, world)); }, plot);
-}
-
-// The log view: its top stands for the box's 10, and values it cannot show
-// are left out.
-template <class Plot>
-void plotCurve(const Params& p, CurveRule rule, const LogWorld& world, Plot&& plot)
-{
-    const auto y = [&](double v) { return shownOnLog(v) ? std::optional(graphY(v, world)) : std::nullopt; };
-    detail::plotSamples(p, rule, boxMap(world.linear), highY(world) / 10, y, plot);
-}
-
-// Every captured point, however far outside the area.
-template <class Plot>
-void plotPoints(std::span<const double> t, std::span<const double> y, double ymax, Plot&& plot)
-{
-    for (std::size_t i = 0; i < t.size(); ++i)
-        plot(graphX(t[i]), graphY(y[i], ymax));
-}
-
-// As graphX(t, world), with the map worked once.
-template <class Plot>
-void plotPoints(std::span<const double> t, std::span<const double> y, const World& world, Plot&& plot)
-{
-    const BoxMap map = boxMap(world);
-    for (std::size_t i = 0; i < t.size(); ++i)
-        plot(graphX(boxT(map, t[i])), graphY(y[i], world));
-}
-
-// The points the log view cannot show go to markHidden(x, y), on the
-// bottom edge.
+// Every captured point, however far outside the area; those the logarithmic
+// scale cannot show go to markHidden(x, y), on the bottom edge.
 template <class Plot, class Mark>
-void plotPoints(std::span<const double> t, std::span<const double> y, const LogWorld& world, Plot&& plot,
+void plotPoints(std::span<const double> t, std::span<const double> y, const View& view, Plot&& plot,
                 Mark&& markHidden)
 {
+    const BoxMap map = boxMap(view.world);
     for (std::size_t i = 0; i < t.size(); ++i) {
-        const double x = graphX(t[i], world.linear);
-        if (shownOnLog(y[i]))
-            plot(x, graphY(y[i], world));
+        const double x = graphX(boxT(map, t[i]));
+        if (!view.log || shownOnLog(y[i]))
+            plot(x, graphY(y[i], view));
         else
             markHidden(x, double(kGraphHeight));
     }

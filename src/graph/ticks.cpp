@@ -1,6 +1,6 @@
 #include "graph/ticks.h"
 
-#include "graph/log_world.h"
+#include "graph/view.h"
 
 #include <cmath>
 
@@ -77,10 +77,10 @@ std::vector<double> ticks(double low, double high)
     return multiples(roundStep(low, high), low, high, [](double value) { return value; });
 }
 
-std::vector<double> logTicks(const LogWorld& world)
+std::vector<double> logTicks(const Decades& decades)
 {
-    const int low = world.lowDecade;
-    const int high = world.highDecade;
+    const int low = decades.low;
+    const int high = decades.high;
     if (high - low <= 3) {
         std::vector<double> values;
         for (RoundStep step{1, low}; step.exponent < high; step = larger(step))
@@ -88,8 +88,8 @@ std::vector<double> logTicks(const LogWorld& world)
         values.push_back(powerOfTen(high));
         return values;
     }
-    const RoundStep decades = high - low <= kMostSteps ? RoundStep{} : roundStep(low, high);
-    return multiples(decades, low, high, [](double exponent) { return powerOfTen(static_cast<int>(exponent)); });
+    const RoundStep step = high - low <= kMostSteps ? RoundStep{} : roundStep(low, high);
+    return multiples(step, low, high, [](double exponent) { return powerOfTen(static_cast<int>(exponent)); });
 }
 
 } // namespace ajuste

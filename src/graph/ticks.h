@@ -4,7 +4,7 @@
 
 namespace ajuste {
 
-struct LogWorld;
+struct Decades;
 
 // A step of 1, 2 or 5 × 10^exponent.
 struct RoundStep {
@@ -34,6 +34,6 @@ std::vector<double> ticks(double low, double high);
 
 // 1, 2 and 5 × 10^k over at most three decades; over more, the powers of
 // ten alone, every second, fifth, tenth… decade once there are over ten.
-std::vector<double> logTicks(const LogWorld& world);
+std::vector<double> logTicks(const Decades& decades);
 
 } // namespace ajuste

@@ -1,5 +1,6 @@
 #include "graph/world.h"
 
+#include "common/range.h"
 #include "graph/ticks.h"
 
 #include <algorithm>
@@ -8,10 +9,6 @@
 namespace ajuste {
 
 namespace {
-
-struct Range {
-    double low, high;
-};
 
 bool holdsAll(const World& w, std::span<const double> t, std::span<const double> y)
 {
@@ -48,7 +45,7 @@ Range paddedY(const Range& r)
     const double low = std::min(r.low, 0.0);
     const double high = std::max(r.high, 0.0);
     if (low == high)
-        return {World::specified().yLow, World::specified().yHigh};
+        return {kBox.yLow, kBox.yHigh};
     const double margin = (high - low) / 20;
     return {low < 0 ? low - margin : 0.0, high > 0 ? high + margin : 0.0};
 }
@@ -63,13 +60,13 @@ Range roundedOut(const Range& r)
 
 std::variant<World, NoWorld> chooseWorld(std::span<const double> t, std::span<const double> y)
 {
-    if (holdsAll(World::specified(), t, y))
-        return World::specified();
+    if (holdsAll(kBox, t, y))
+        return kBox;
     if (!withinLargest(t) || !withinLargest(y))
         return NoWorld::TooLarge;
     const Range tPadded = paddedT(rangeOf(t));
     const Range yPadded = paddedY(rangeOf(y));
-    if (!(tPadded.high - tPadded.low >= kNarrowestSpan && yPadded.high - yPadded.low >= kNarrowestSpan))
+    if (!(tPadded.size() >= kNarrowestSpan && yPadded.size() >= kNarrowestSpan))
         return NoWorld::TooSmall;
     const Range tWorld = roundedOut(tPadded);
     const Range yWorld = roundedOut(yPadded);

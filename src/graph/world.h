@@ -5,17 +5,18 @@
 
 namespace ajuste {
 
-// The values the graph shows: t across, y upwards. The program's own box is
-// t −5 … 15, y 0 … 10.
+// The values the graph shows: t across, y upwards.
 struct World {
-    double tLow = -5.0;
-    double tHigh = 15.0;
+    double tLow = 0.0;
+    double tHigh = 0.0;
     double yLow = 0.0;
-    double yHigh = 10.0;
+    double yHigh = 0.0;
 
-    static constexpr World specified() { return {}; }
     bool operator==(const World&) const = default;
 };
+
+// The program's own box, which its graph, bars and start values are made for.
+inline constexpr World kBox{-5.0, 15.0, 0.0, 10.0};
 
 // Why no world shows the points: a value beyond ±10^300 (or not finite),
 // points packed into less than 10^−300, no point the log view can show.

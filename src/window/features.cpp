@@ -6,7 +6,7 @@
 #include "window/fitting/data_start_entry.h"
 #include "window/fitting/error_map.h"
 #include "window/graph/graph_menu.h"
-#include "window/graph/log_scale.h"
+#include "window/graph/graph_view.h"
 
 namespace ajuste {
 
@@ -18,7 +18,7 @@ void addFeatures(Form1& form)
     auto* bestFit = new BestFit(form, *graphMenu);
     new DataStartEntry(form, *graphMenu);
     new ErrorMap(form, *graphMenu, *bestFit);
-    new LogScale(form, *graphMenu);
+    new GraphView(form, *graphMenu);
 }
 
 } // namespace ajuste

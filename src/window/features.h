@@ -4,7 +4,7 @@ namespace ajuste {
 
 class Form1;
 
-// What the program adds to the described window: each feature a child
+// What the program adds to the window: each feature a child
 // object of the form, living as long as it does.
 void addFeatures(Form1& form);
 

@@ -94,7 +94,6 @@ void Form1::Form_Load()
     state_.modoTabla = true;
     fit_.graf->setBackground(palette::lightGreen);
     resetParameters();
-    state_.ymax = kTopY;
     showGroups(Group::Axes, Group::ParameterPictures, false);
     state_.ocupado = false;
 }

@@ -4,10 +4,8 @@
 #include "data/number_text.h"
 #include "fitting/evaluation.h"
 #include "fitting/parameter_scale.h"
-#include "graph/log_world.h"
 #include "graph/plot.h"
-#include "graph/world.h"
-#include "window/data/table_io.h"
+#include "graph/view.h"
 #include "window/dialogs.h"
 
 #include <QRect>
@@ -36,7 +34,6 @@ struct WindowState {
     Sums sums;      // derL, derC, derT, errorCuad of the last evaluation
     double errorAnt = 0.0;
     double ymedia = 0.0;
-    double ymax = kTopY;
     std::array<double, kRows + 1> tdatos{};
     std::array<double, kRows + 1> ydatos{};
     std::int16_t npuntos = 0;
@@ -49,11 +46,9 @@ struct WindowState {
     // redraw's handler (redrawReleasing).
     bool ocupado = false;
     bool modoTabla = true;
-    // The values the graph shows: the box for points inside it, else a
-    // world chosen from them, onto which the box, the bars and the start
-    // values are mapped. The log view, while it is on.
-    World world;
-    std::optional<LogWorld> logView;
+    // What the graph shows: the box, or a world onto which the box, the
+    // bars and the start values are mapped.
+    View view;
 };
 
 // One parameter's row in the graph view: bar above box, with its fix box.
@@ -110,15 +105,20 @@ struct FitControls {
     QPushButton* paso4 = nullptr;
 };
 
-// An axis number, and its place in the form's description.
+// An axis number, and its place in the form's layout.
 struct AxisLabel {
     QLabel* label = nullptr;
-    QRect described;
+    QRect formPlace;
+};
+
+// The graph's ends, t across and y up, and the 0 of its line at t = 0.
+struct AxisLabels {
+    AxisLabel Minimo, maximo, inicio, Final, Label14;
 };
 
 struct ViewControls {
     QPushButton* Command5 = nullptr;
-    AxisLabel Minimo, maximo, inicio, Final, Label14;
+    AxisLabels axes;
     std::array<std::vector<QWidget*>, kGroups> groups; // in the order of the control table
 };
 
@@ -127,7 +127,7 @@ struct FileControls {
     QPushButton* Recuperar = nullptr;
 };
 
-// The window as described: its controls, its values, its handlers and
+// The window: its controls, its values, its handlers and
 // procedures. What was added to it (menus, files, the fit, the figure)
 // lives in classes of its own, which read it and ask it for work through
 // the public part below, and hear of its changes through the signals.
@@ -159,6 +159,7 @@ public:
     int readRows(const RowReader& take) const;
     TableCells& cells() { return table_; }
     Graph& graph() { return *fit_.graf; }
+    AxisLabels& axes() { return views_.axes; }
     // The axis numbers the graph view shows, and the two error boxes.
     std::vector<const QLabel*> axisLabels() const;
     // The two error boxes' texts: the squared error, then the normalised one.
@@ -171,13 +172,17 @@ public:
     // As if typed into the boxes: bars, boxes, redraw and read-outs; a value
     // the bars cannot take ends in the recovery.
     void setParameters(const Params& p);
-    // The vertical axis in decades, or back to the linear one; false, after
-    // saying why, when no point can be shown on it.
-    bool setLogarithmic(bool on);
+    // What the graph shows from now on; the parameters the bars cannot
+    // take in a new world go to its start values, as at start-up.
+    void setView(const View& view);
+    // The curve and the points drawn again while the graph shows, with no
+    // new evaluation.
+    void redrawGraph();
 
 signals:
     void tableLoaded();   // the cells filled from a file
     void captured();      // new points in tdatos/ydatos
+    void pointsToShow();  // the graph view entered, or a table loaded: a view for the points
     void redrawn();       // the curve drawn again, or a redraw stopped by an error
     void fixedChanged();  // a fix box ticked or unticked
     // The parameters a step or a batch went through, from those before it.
@@ -199,9 +204,6 @@ private:
     void showGraphControls(Group last);
     void showTableView();
     void showGroups(Group first, Group last, bool shown);
-    void followData();
-    bool chooseLogView();
-    void showWorld();
     void desbord();
     void resetParameters();
     bool takeOcupado();

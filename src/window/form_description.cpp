@@ -7,7 +7,7 @@
 
 namespace ajuste {
 
-// The form as described: every control once, in tab order, with its view
+// The form: every control once, in tab order, with its view
 // group, its place and size in twips, and what it shows.
 void Form1::buildControls(double pixelsPerTwip)
 {
@@ -28,10 +28,10 @@ void Form1::buildControls(double pixelsPerTwip)
     fit_.rows.a.bar = b.scrollBar({"LSCR", G::ParameterRows, 6360, 2520, 4215, 135, {.spoken = "Barra de a"}}, kScaleA);
     fit_.rows.c.bar = b.scrollBar({"CSCR", G::ParameterRows, 6360, 3120, 4215, 135, {.spoken = "Barra de c"}}, kScaleC);
     fit_.rows.t0.bar = b.scrollBar({"TSCR", G::ParameterRows, 6360, 3720, 4215, 135, {.spoken = "Barra de t0"}}, kScaleT);
-    views_.Minimo = b.axisLabel({"Minimo", G::Axes, 480, 4320, 375, 255, {.text = "-5", .align = Qt::AlignHCenter}});
-    views_.maximo = b.axisLabel({"maximo", G::Axes, 5160, 4320, 375, 255, {.text = "15", .align = Qt::AlignHCenter}});
-    views_.inicio = b.axisLabel({"inicio", G::Axes, 120, 3960, 375, 255, {.text = "0", .align = Qt::AlignRight}});
-    views_.Final = b.axisLabel({"Final", G::Axes, 0, 120, 495, 255, {.text = "10", .align = Qt::AlignRight}});
+    views_.axes.Minimo = b.axisLabel({"Minimo", G::Axes, 480, 4320, 375, 255, {.align = Qt::AlignHCenter}});
+    views_.axes.maximo = b.axisLabel({"maximo", G::Axes, 5160, 4320, 375, 255, {.align = Qt::AlignHCenter}});
+    views_.axes.inicio = b.axisLabel({"inicio", G::Axes, 120, 3960, 375, 255, {.align = Qt::AlignRight}});
+    views_.axes.Final = b.axisLabel({"Final", G::Axes, 0, 120, 495, 255, {.align = Qt::AlignRight}});
     b.label({"Label1", G::Headings, 240, 4680, 975, 375, {.text = "Ajuste", .points = 12}});
     b.label({"Label2", G::Headings, 1320, 4680, 2175, 375, {.text = "Derivadas Parciales", .points = 12}});
     b.label({"Label3", G::Headings, 3840, 4680, 1095, 375, {.text = "Paso", .points = 12}});
@@ -51,7 +51,7 @@ void Form1::buildControls(double pixelsPerTwip)
     table_.yv = b.column({.name = "yv", .left = 2640, .width = 2415, .spoken = "f(t) de la fila %1"});
     b.label({"Label11", G::Table, 1200, 120, 495, 495, {.text = "t", .points = 13.5}});
     b.label({"Label12", G::Table, 3600, 120, 495, 375, {.text = "f(t)", .points = 13.5}});
-    views_.Label14 = b.axisLabel({"Label14", G::ZeroMark, 1800, 4320, 255, 255, {.text = "0"}});
+    views_.axes.Label14 = b.axisLabel({"Label14", G::ZeroMark, 1800, 4320, 255, 255});
     fit_.rows.a.fix = b.checkBox({"Check1", G::FixBoxes, 5520, 2640, 255, 375,
                              {.spoken = "Fijar parámetro a", .toolTip = "Fijar parámetro a"}});
     fit_.rows.c.fix = b.checkBox({"Check2", G::FixBoxes, 5520, 3240, 255, 375,

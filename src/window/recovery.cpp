@@ -27,7 +27,7 @@ void Form1::desbord()
 // their boxes and bars; the bars' change events find ocupado set.
 void Form1::resetParameters()
 {
-    state_.p = toWorld(state_.world, Params{});
+    state_.p = toWorld(state_.view.world, Params{});
     for (Parameter k : kParameters)
         showValue(fit_.rows[k]);
 }

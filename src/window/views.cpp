@@ -22,7 +22,7 @@ void Form1::Command5_Click()
     showGraphControls(Group::ParameterPictures);
     capturar();
     computeYmedia();
-    followData();
+    emit pointsToShow();
     redrawReleasing([this] { pintar(); });
 }
 

@@ -55,10 +55,7 @@ void Form1::warnAboutPeriod(int code)
 
 void Form1::computeYmedia()
 {
-    double sum = 0.0;
-    for (double y : points().y)
-        sum += y;
-    state_.ymedia = sum / state_.npuntos;
+    state_.ymedia = mean(points().y);
 }
 
 } // namespace ajuste

@@ -51,7 +51,7 @@ void Form1::openFile(const QString& path)
     state_.npuntos = takeRows(false);
     if (state_.npuntos > 0) {
         computeYmedia();
-        followData();
+        emit pointsToShow();
     }
     if (!state_.modoTabla)
         redrawReleasing([this] { pintar(); });

@@ -7,7 +7,7 @@ namespace ajuste {
 
 bool barsCanShow(Form1& form, const Params& p, const char* refusal)
 {
-    if (barsReach(form.state().world, p))
+    if (barsReach(form.state().view.world, p))
         return true;
     form.dialogs().say(QString(refusal).arg(form.text(p.a), form.text(p.c), form.text(p.t0)));
     return false;

@@ -153,10 +153,10 @@ void ErrorMap::takeData()
 // About the values under the mouse, which stay where they are.
 void ErrorMap::zoom(QPointF about, double factor)
 {
-    auto scaled = [factor](Span span, double at, Span whole) {
+    auto scaled = [factor](Range span, double at, Range whole) {
         const double size = std::clamp(span.size() * factor, whole.size() * kDeepestZoom, whole.size() * kWidestZoom);
         const double f = size / span.size();
-        return Span{at - (at - span.low) * f, at + (span.high - at) * f};
+        return Range{at - (at - span.low) * f, at + (span.high - at) * f};
     };
     across_ = scaled(across_, about.x(), barSpan(plane_.across));
     up_ = scaled(up_, about.y(), barSpan(plane_.up));
@@ -230,9 +230,9 @@ MapMarks ErrorMap::marks() const
 // the parameters are now with the error there.
 void ErrorMap::describe()
 {
-    const Span across = view_->layers().surface.across, up = view_->layers().surface.up;
+    const Range across = view_->layers().surface.across, up = view_->layers().surface.up;
     const Params& p = form_.state().p;
-    auto range = [this](Parameter k, Span span) {
+    auto range = [this](Parameter k, Range span) {
         return QString(texts::kMapRange)
             .arg(name(k), form_.text(roundedTo(span.low, kShownDigits)), form_.text(roundedTo(span.high, kShownDigits)));
     };
@@ -244,9 +244,9 @@ void ErrorMap::describe()
                                              pointText(p)));
 }
 
-Span ErrorMap::barSpan(Parameter k) const
+Range ErrorMap::barSpan(Parameter k) const
 {
-    const auto [low, high] = barRange(form_.state().world, *kScales[k]);
+    const auto [low, high] = barRange(form_.state().view.world, *kScales[k]);
     return {low, high};
 }
 

@@ -48,7 +48,7 @@ private:
     bool surfaceIsCurrent() const;
     MapMarks marks() const;
     void describe();
-    Span barSpan(Parameter k) const;
+    Range barSpan(Parameter k) const;
     Params onPlane(QPointF values) const;
     QString pointText(const Params& p) const;
 
@@ -57,7 +57,7 @@ private:
     std::optional<Params> optimum_;
     std::vector<double> t_, y_; // the points the path and the view are of
     ParameterPair plane_ = kPlanes[0];
-    Span across_, up_; // what the view shows of the plane
+    Range across_, up_; // what the view shows of the plane
     bool surfaceStale_ = true;
     QWidget* window_ = nullptr;
     ErrorMapView* view_ = nullptr;

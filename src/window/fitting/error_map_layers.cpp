@@ -12,7 +12,7 @@ namespace {
 // Round levels of the error's logarithm, evenly spaced: the ticks' step,
 // or the next finer round step when that gives fewer than seven, so that
 // there are about ten.
-std::vector<double> contourLevels(const Span& logs)
+std::vector<double> contourLevels(const Range& logs)
 {
     std::vector<double> levels = ticks(logs.low, logs.high);
     if (levels.size() >= 7)
@@ -26,7 +26,7 @@ std::vector<double> contourLevels(const Span& logs)
     return levels;
 }
 
-QImage cellColours(const ErrorSurface& surface, const std::optional<Span>& logs)
+QImage cellColours(const ErrorSurface& surface, const std::optional<Range>& logs)
 {
     QImage image(surface.columns, surface.rows, QImage::Format_RGB32);
     for (int row = 0; row < surface.rows; ++row) {

@@ -16,7 +16,7 @@ inline constexpr QRgb kOverflowGrey = qRgb(190, 190, 190);
 // What the map shows of one surface, worked out once for every paint.
 struct MapLayers {
     ErrorSurface surface;
-    std::optional<Span> logs;         // the colours' span of the error's logarithm
+    std::optional<Range> logs;         // the colours' span of the error's logarithm
     std::vector<double> levels;       // the contours', round and evenly spaced in it
     QImage colours;                   // a pixel a cell, the highest row on top
     std::vector<QPainterPath> lines;  // a contour a level, in grid coordinates

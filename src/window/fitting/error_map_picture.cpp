@@ -92,7 +92,7 @@ std::vector<BarLabel> barLabels(const MapPicture& picture)
 {
     auto errorText = [&](double error) { return picture.text(roundedTo(error, 3)); };
     std::vector<BarLabel> labels;
-    if (const std::optional<Span>& logs = picture.layers.logs) {
+    if (const std::optional<Range>& logs = picture.layers.logs) {
         const std::vector<double>& levels = picture.layers.levels;
         const bool decades = std::ranges::all_of(levels, [](double level) { return level == std::round(level); });
         for (double level : levels)
@@ -241,7 +241,7 @@ void paintAxes(QPainter& painter, const Layout& layout, const MapPicture& pictur
 {
     const QFontMetricsF metrics(picture.font);
     const QRectF& plot = layout.plot;
-    const Span across = picture.layers.surface.across, up = picture.layers.surface.up;
+    const Range across = picture.layers.surface.across, up = picture.layers.surface.up;
     const double line = metrics.height();
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);

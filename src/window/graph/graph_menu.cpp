@@ -71,7 +71,7 @@ Figure GraphMenu::figure() const
                                std::pair{normalised, texts::kNormalisedErrorLine}})
         if (!shown.isEmpty())
             f.lines << QString(line).arg(shown);
-    if (const std::optional<LogWorld>& log = form_.state().logView; log && log->hidden > 0)
+    if (const std::optional<Decades>& log = form_.state().view.log; log && log->hidden > 0)
         f.lines << texts::hiddenPoints(log->hidden);
     return f;
 }

@@ -13,7 +13,7 @@ void Form1::scrollChanged(const ParamRow& row)
     if (!takeOcupado())
         return;
     double& changed = state_.p[row.scale->parameter];
-    changed = barValue(state_.world, *row.scale, row.bar->value());
+    changed = barValue(state_.view.world, *row.scale, row.bar->value());
     row.box->setText(text(changed));
     redrawReleasing([this] { pintar(); });
 }
@@ -66,7 +66,7 @@ void Form1::showValue(const ParamRow& row)
 {
     const double shown = state_.p[row.scale->parameter];
     row.box->setText(text(shown));
-    row.bar->setPosition(barPosition(state_.world, *row.scale, shown));
+    row.bar->setPosition(barPosition(state_.view.world, *row.scale, shown));
 }
 
 } // namespace ajuste
