@@ -158,15 +158,24 @@ TEST(BestFit, LowestOfTwoMinima)
 // Growth from 21 to 4·10²⁵, t0 held at 5000: 21·e^(c₀(t − 931)),
 // c₀ = ln(4·10²⁵/21)/29104, times 1.04, 0.93, 1.03, 1.06, 0.98, 1.001, to 6
 // digits. The last point decides a valley of curves, the others where along
-// it the optimum lies; computed as the lab fits' optima are.
+// it the optimum lies; computed as the lab fits' optima are. From far and
+// from near it, in y's units and scaled to either end of the doubles.
 TEST(BestFit, SmallPointsPlaceTheOptimumAlongTheLargestOnesValley)
 {
     const std::vector<double> t{931, 2650, 5000, 9800, 17300, 30035},
         y{21.84, 530.601, 53653.2, 557746000.0, 931509000000000.0, 4.004e+25};
-    const FitResult fit = bestFit({5, 1, 5000}, {false, false, true}, t, y);
-    ASSERT_EQ(fit.status, FitStatus::Converged);
-    expectNear(fit.params.a, 50013.90493409, 1e-9);
-    expectNear(fit.params.c, 0.001922582977506, 1e-9);
+    for (const int k : {0, -160, 153})
+        for (const Params& start : {Params{5, 1, 5000}, Params{5, 0.0019, 5000}}) {
+            SCOPED_TRACE(testing::Message() << "1e" << k << " from c = " << start.c);
+            const double factor = std::pow(10.0, k);
+            std::vector<double> scaled = y;
+            for (double& v : scaled)
+                v *= factor;
+            const FitResult fit = bestFit({start.a * factor, start.c, start.t0}, {false, false, true}, t, scaled);
+            ASSERT_EQ(fit.status, FitStatus::Converged);
+            expectNear(fit.params.a, 50013.90493409 * factor, 1e-9);
+            expectNear(fit.params.c, 0.001922582977506, 1e-9);
+        }
 }
 
 using DataStart = std::variant<Params, NoDataStart>;

@@ -31,9 +31,8 @@ constexpr double kSameOptimum = 1e-9;
 // parameters and the data's start.
 constexpr std::size_t kRateStarts = 2;
 
-// With a fitted and t0 not, the solver works with the origin of time at
-// the data's middle, where the columns of a and c are as far from parallel
-// as the data allow, whatever t0 is held; the optimum is moved back to it.
+// With a fitted and t0 not, the solver works with an origin of time of its
+// own, whatever t0 is held; the optimum is moved back to it.
 bool centred(const PerParameter<bool>& fitted)
 {
     return fitted.a && !fitted.t0;
@@ -43,6 +42,23 @@ bool centred(const PerParameter<bool>& fitted)
 Params movedOrigin(const Params& q, double t0)
 {
     return {f(q, t0), q.c, t0};
+}
+
+// The points' mean time weighted by the curve's squares, where the columns
+// of a and c are orthogonal. At the data's middle instead, a point that
+// outweighs the rest by many decades makes the columns parallel to within
+// rounding, and the smaller points, which place the curve along the valley
+// that the largest one sets, are lost in the difference.
+Params atWeightedMiddle(const Params& q, std::span<const double> t)
+{
+    const double steepest = q.c < 0.0 ? std::ranges::min(t) : std::ranges::max(t);
+    double weights = 0.0, moments = 0.0;
+    for (double v : t) {
+        const double w = squared(growthFactor({1.0, q.c, steepest}, v));
+        weights += w;
+        moments += w * v;
+    }
+    return movedOrigin(q, checked(moments / weights));
 }
 
 // The diagonal of (JᵀJ)⁻¹, or nothing when the fitted parameters are not
@@ -127,18 +143,31 @@ struct Optimum {
     Start start;
 };
 
+// The solver starts at the data's middle when centred, where the trust
+// region's steps are as well scaled as the data allow.
+FitProblem solverProblem(const Params& p, const PerParameter<bool>& fitted, const DataScale& scale)
+{
+    return FitProblem(centred(fitted) ? movedOrigin(p, 0.0) : p, fitted, scale.t(), scale.y());
+}
+
+// Where it stops is tested, and finished, at the weighted middle.
+FitProblem finishingProblem(const Params& p, const PerParameter<bool>& fitted, const DataScale& scale)
+{
+    return FitProblem(centred(fitted) ? atWeightedMiddle(p, scale.t()) : p, fitted, scale.t(), scale.y());
+}
+
 // The minimum the solver reaches from `from`; nothing when the start or the
 // way overflows, the solver fails, or where it stops is no minimum.
 std::optional<Optimum> minimumFrom(Start start, const Params& from, const PerParameter<bool>& fitted,
                                    const DataScale& scale)
 {
     try {
-        const FitProblem problem(from, fitted, scale.t(), scale.y());
+        const FitProblem problem = solverProblem(from, fitted, scale);
         requireFiniteStart(problem);
         std::optional<Params> solution = levenbergMarquardt(problem);
-        if (solution && !isMinimum(problem, *solution))
-            solution = gaussNewton(FitProblem(*solution, fitted, scale.t(), scale.y()));
-        if (!solution || !isMinimum(problem, *solution))
+        if (solution && !isMinimum(finishingProblem(*solution, fitted, scale)))
+            solution = gaussNewton(finishingProblem(*solution, fitted, scale));
+        if (!solution || !isMinimum(finishingProblem(*solution, fitted, scale)))
             return std::nullopt;
         return Optimum{*solution, sumOfSquares(problem, *solution), start};
     } catch (const NumericError&) {
@@ -147,11 +176,10 @@ std::optional<Optimum> minimumFrom(Start start, const Params& from, const PerPar
 }
 
 // A start in the solver's units, or nothing when it is beyond the doubles there.
-std::optional<Params> solverStart(const Params& p, const PerParameter<bool>& fitted, const DataScale& scale)
+std::optional<Params> solverStart(const Params& p, const DataScale& scale)
 {
     try {
-        const Params q = scale.toScaled(p);
-        return centred(fitted) ? movedOrigin(q, 0.0) : q;
+        return scale.toScaled(p);
     } catch (const NumericError&) {
         return std::nullopt;
     }
@@ -173,10 +201,10 @@ std::optional<Optimum> lowestMinimum(const Params& current, const Fixed& fixed, 
     std::vector<Params> others;
     const std::variant<Params, NoDataStart> dataStart = startFromData(current, fixed, t, y);
     if (const Params* fromData = std::get_if<Params>(&dataStart); fromData && *fromData != current)
-        if (const std::optional<Params> q = solverStart(*fromData, fitted, scale))
+        if (const std::optional<Params> q = solverStart(*fromData, scale))
             others.push_back(*q);
     std::optional<Optimum> lowest;
-    if (const std::optional<Params> q = solverStart(current, fitted, scale)) {
+    if (const std::optional<Params> q = solverStart(current, scale)) {
         lowest = minimumFrom(Start::Current, *q, fitted, scale);
         std::ranges::copy(startsAcrossRates(FitProblem(*q, fitted, scale.t(), scale.y()), kRateStarts),
                           std::back_inserter(others));

@@ -83,8 +83,9 @@ double spread(std::span<const double> y)
     return spread;
 }
 
-bool isMinimum(const FitProblem& problem, const Params& q)
+bool isMinimum(const FitProblem& problem)
 {
+    const Params& q = problem.start;
     const std::size_t n = problem.t.size(), m = problem.columns.size();
     const GslVector residuals(gsl_vector_alloc(n));
     const GslMatrix jacobian(gsl_matrix_alloc(n, m));
