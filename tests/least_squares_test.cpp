@@ -143,16 +143,27 @@ TEST(BestFit, DegenerateCasesGiveNoUncertainty)
     }
 }
 
-// A U of points: from c = 1.5 the solver finds the minimum near c = 1.48
-// (error 37.06), and the data's start is no help; the lower one lies at
-// c = −1.69 (31.45), computed as the lab fits' optima are.
+// U-shaped points with two minima in c, computed as the lab fits' optima
+// are. In the first, from c = 1.5 the solver finds the one near c = 1.48
+// (error 37.06) and the data's start the lower one (31.45). In the second,
+// from the window's first parameters and from the data's start alike it
+// finds the one near c = −0.084 (15.95); only a start across the rates
+// finds the lower one (14.24).
 TEST(BestFit, LowestOfTwoMinima)
 {
-    const std::vector<double> t{0, 1, 2, 3, 4, 5}, y{6, 1, 0.2, 0.5, 1, 5.5};
-    const FitResult fit = bestFit({5, 1.5, 0}, {false, false, true}, t, y);
-    ASSERT_EQ(fit.status, FitStatus::Converged);
-    expectNear(fit.params.a, 5.9862392622019, 1e-6);
-    expectNear(fit.params.c, -1.6919875074094, 1e-6);
+    const struct {
+        std::vector<double> y;
+        Params start, optimum;
+    } rows[] = {
+        {{6, 1, 0.2, 0.5, 1, 5.5}, {5, 1.5, 0}, {5.9862392622019, -1.6919875074094, 0}},
+        {{4.4, 0.3, 0.3, 0.2, 1.8, 3.3}, {5, 1, 0}, {4.39779596434504, -2.52629745487596, 0}},
+    };
+    for (const auto& row : rows) {
+        const FitResult fit = bestFit(row.start, {false, false, true}, std::vector<double>{0, 1, 2, 3, 4, 5}, row.y);
+        ASSERT_EQ(fit.status, FitStatus::Converged);
+        expectNear(fit.params.a, row.optimum.a, 1e-6);
+        expectNear(fit.params.c, row.optimum.c, 1e-6);
+    }
 }
 
 // Growth from 21 to 4·10²⁵, t0 held at 5000: 21·e^(c₀(t − 931)),
