@@ -72,15 +72,9 @@ std::optional<std::vector<double>> inverseNormalDiagonal(const FitProblem& probl
     if (!jacobian || !covariance)
         return std::nullopt;
     fillJacobian(problem, p, jacobian.get());
-    std::vector<double> lengths(m);
-    for (std::size_t k = 0; k < m; ++k) {
-        gsl_vector_view column = gsl_matrix_column(jacobian.get(), k);
-        lengths[k] = gsl_blas_dnrm2(&column.vector);
-        if (lengths[k] == 0.0)
-            return std::nullopt;
-        gsl_vector_scale(&column.vector, 1.0 / lengths[k]);
-    }
-    if (gsl_multifit_nlinear_covar(jacobian.get(), kDependence, covariance.get()) != GSL_SUCCESS)
+    const std::vector<double> lengths = scaleColumnsToUnitLength(jacobian.get());
+    if (std::ranges::find(lengths, 0.0) != lengths.end() ||
+        gsl_multifit_nlinear_covar(jacobian.get(), kDependence, covariance.get()) != GSL_SUCCESS)
         return std::nullopt;
     std::vector<double> diagonal(m);
     for (std::size_t k = 0; k < m; ++k) {

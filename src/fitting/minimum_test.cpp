@@ -41,11 +41,7 @@ double roundingAt(const Params& q, double t, double y)
 bool orthogonalToColumns(gsl_matrix* jacobian, const gsl_vector* residuals, const std::vector<double>& rounding)
 {
     const std::size_t n = jacobian->size1, m = jacobian->size2;
-    for (std::size_t k = 0; k < m; ++k) {
-        gsl_vector_view column = gsl_matrix_column(jacobian, k);
-        if (const double length = gsl_blas_dnrm2(&column.vector); length > 0.0)
-            gsl_vector_scale(&column.vector, 1.0 / length);
-    }
+    scaleColumnsToUnitLength(jacobian);
     const GslVector tau(gsl_vector_alloc(m)), direction(gsl_vector_alloc(n));
     if (!tau || !direction || gsl_linalg_QR_decomp(jacobian, tau.get()) != GSL_SUCCESS)
         return false;

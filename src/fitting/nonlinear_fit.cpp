@@ -7,6 +7,7 @@
 
 #include <gsl/gsl_blas.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -86,15 +87,9 @@ bool gaussNewtonStep(const FitProblem& problem, const Params& p, gsl_vector* ste
         return false;
     fillResiduals(problem, p, residuals.get());
     fillJacobian(problem, p, jacobian.get());
-    std::vector<double> lengths(m);
-    for (std::size_t k = 0; k < m; ++k) {
-        gsl_vector_view column = gsl_matrix_column(jacobian.get(), k);
-        lengths[k] = gsl_blas_dnrm2(&column.vector);
-        if (lengths[k] == 0.0)
-            return false;
-        gsl_vector_scale(&column.vector, 1.0 / lengths[k]);
-    }
-    if (gsl_linalg_QR_decomp(jacobian.get(), tau.get()) != GSL_SUCCESS ||
+    const std::vector<double> lengths = scaleColumnsToUnitLength(jacobian.get());
+    if (std::ranges::find(lengths, 0.0) != lengths.end() ||
+        gsl_linalg_QR_decomp(jacobian.get(), tau.get()) != GSL_SUCCESS ||
         gsl_linalg_QR_lssolve(jacobian.get(), tau.get(), residuals.get(), step, rest.get()) != GSL_SUCCESS)
         return false;
     for (std::size_t k = 0; k < m; ++k)
@@ -134,6 +129,18 @@ Params FitProblem::at(const gsl_vector* x) const
     for (std::size_t k = 0; k < columns.size(); ++k)
         p[columns[k]] = gsl_vector_get(x, k);
     return p;
+}
+
+std::vector<double> scaleColumnsToUnitLength(gsl_matrix* m)
+{
+    std::vector<double> lengths(m->size2);
+    for (std::size_t k = 0; k < lengths.size(); ++k) {
+        gsl_vector_view column = gsl_matrix_column(m, k);
+        lengths[k] = gsl_blas_dnrm2(&column.vector);
+        if (lengths[k] > 0.0)
+            gsl_vector_scale(&column.vector, 1.0 / lengths[k]);
+    }
+    return lengths;
 }
 
 double sumOfSquares(const FitProblem& problem, const Params& p)

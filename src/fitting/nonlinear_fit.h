@@ -46,6 +46,10 @@ struct FitProblem {
     Params at(const gsl_vector* x) const;
 };
 
+// Each column of m scaled to unit length, a column of 0 left as it is; the
+// lengths they had.
+std::vector<double> scaleColumnsToUnitLength(gsl_matrix* m);
+
 // These throw NumericError at a result that is inf or NaN.
 double sumOfSquares(const FitProblem& problem, const Params& p);
 void fillResiduals(const FitProblem& problem, const Params& p, gsl_vector* residuals);
