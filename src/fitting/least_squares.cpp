@@ -12,7 +12,6 @@
 #include <gsl/gsl_multifit_nlinear.h>
 
 #include <algorithm>
-#include <iterator>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -187,24 +186,30 @@ void keepLower(std::optional<Optimum>& lowest, const std::optional<Optimum>& oth
 }
 
 // The lowest of the minima from the current parameters, from the data's
-// start and from the starts across the rates; the current one when they
-// are the same.
+// start and from the starts across the rates that lead elsewhere; the
+// current one when they are the same.
 std::optional<Optimum> lowestMinimum(const Params& current, const Fixed& fixed, const PerParameter<bool>& fitted,
                                      const DataScale& scale, std::span<const double> t, std::span<const double> y)
 {
-    std::vector<Params> others;
+    std::optional<Optimum> lowest;
+    std::vector<double> ratesFound;
+    const auto tryFrom = [&](Start start, const Params& q) {
+        const std::optional<Optimum> optimum = minimumFrom(start, q, fitted, scale);
+        if (optimum)
+            ratesFound.push_back(optimum->params.c);
+        keepLower(lowest, optimum);
+    };
+    const std::optional<Params> fromCurrent = solverStart(current, scale);
+    if (fromCurrent)
+        tryFrom(Start::Current, *fromCurrent);
     const std::variant<Params, NoDataStart> dataStart = startFromData(current, fixed, t, y);
     if (const Params* fromData = std::get_if<Params>(&dataStart); fromData && *fromData != current)
         if (const std::optional<Params> q = solverStart(*fromData, scale))
-            others.push_back(*q);
-    std::optional<Optimum> lowest;
-    if (const std::optional<Params> q = solverStart(current, scale)) {
-        lowest = minimumFrom(Start::Current, *q, fitted, scale);
-        std::ranges::copy(startsAcrossRates(FitProblem(*q, fitted, scale.t(), scale.y()), kRateStarts),
-                          std::back_inserter(others));
-    }
-    for (const Params& q : others)
-        keepLower(lowest, minimumFrom(Start::FromData, q, fitted, scale));
+            tryFrom(Start::FromData, *q);
+    if (fromCurrent)
+        for (const Params& q :
+             startsAcrossRates(FitProblem(*fromCurrent, fitted, scale.t(), scale.y()), kRateStarts, ratesFound))
+            tryFrom(Start::FromData, q);
     return lowest;
 }
 

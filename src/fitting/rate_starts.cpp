@@ -64,9 +64,15 @@ Candidate candidateAtRate(const FitProblem& problem, double c)
     }
 }
 
+// Between the rates either side of rate k.
+bool bracketed(std::size_t k, double c)
+{
+    return (k == 0 || kRates[k - 1] < c) && (k + 1 == kRates.size() || c < kRates[k + 1]);
+}
+
 } // namespace
 
-std::vector<Params> startsAcrossRates(const FitProblem& problem, std::size_t count)
+std::vector<Params> startsAcrossRates(const FitProblem& problem, std::size_t count, std::span<const double> found)
 {
     if (problem.held.c)
         return {};
@@ -78,7 +84,8 @@ std::vector<Params> startsAcrossRates(const FitProblem& problem, std::size_t cou
     for (std::size_t k = 0; k < kRates.size(); ++k) {
         const bool belowLeft = k == 0 || error(k) < error(k - 1);
         const bool belowRight = k + 1 == kRates.size() || error(k) < error(k + 1);
-        if (belowLeft && belowRight)
+        const bool foundThere = std::ranges::any_of(found, [k](double c) { return bracketed(k, c); });
+        if (belowLeft && belowRight && !foundThere)
             lows.push_back(k);
     }
     std::ranges::sort(lows, {}, error);
