@@ -90,7 +90,7 @@ std::string labName(const ::testing::TestParamInfo<LabFit::ParamType>& info)
 
 // t0 = 2.7 does not come back exactly from the data's own units.
 INSTANTIATE_TEST_SUITE_P(Lab, LabFit,
-                         ::testing::Combine(::testing::ValuesIn(reference::kLabFits), ::testing::Values(-14, -7, 0, 7, 14),
+                         ::testing::Combine(::testing::ValuesIn(reference::kLabFits), ::testing::Values(-160, -14, -7, 0, 7, 14, 153),
                                             ::testing::Values(Shift{"None", 0}, Shift{"TwoPointSeven", 2.7},
                                                               Shift{"MinusAMillion", -1e6})),
                          labName);
@@ -128,6 +128,8 @@ TEST(BestFit, DegenerateCasesGiveNoUncertainty)
         // A local minimum near c = 0.72 whose error, 35.75, is above the
         // mean's, 30.75; the error falls towards 5 as c goes to −∞.
         {"a minimum worse than the mean", {0, 0, 3, 6}, {4, 4, -2, -1}, {-0.015, 0.7, 0}, {}, FitStatus::NotConverged},
+        // One point of each sign: the error falls as c goes to ±∞.
+        {"two signs", {0, 4.28}, {6.73, -1.05}, {2.34, -1.76, 0}, t0Fixed, FitStatus::NotConverged},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -139,6 +141,52 @@ TEST(BestFit, DegenerateCasesGiveNoUncertainty)
             EXPECT_EQ(fit.params, row.start);
         }
     }
+}
+
+// U-shaped points with two minima in c, computed as the lab fits' optima
+// are. In the first, from c = 1.5 the solver finds the one near c = 1.48
+// (error 37.06) and the data's start the lower one (31.45). In the second,
+// from the window's first parameters and from the data's start alike it
+// finds the one near c = −0.084 (15.95); only a start across the rates
+// finds the lower one (14.24).
+TEST(BestFit, LowestOfTwoMinima)
+{
+    const struct {
+        std::vector<double> y;
+        Params start, optimum;
+    } rows[] = {
+        {{6, 1, 0.2, 0.5, 1, 5.5}, {5, 1.5, 0}, {5.9862392622019, -1.6919875074094, 0}},
+        {{4.4, 0.3, 0.3, 0.2, 1.8, 3.3}, {5, 1, 0}, {4.39779596434504, -2.52629745487596, 0}},
+    };
+    for (const auto& row : rows) {
+        const FitResult fit = bestFit(row.start, {false, false, true}, std::vector<double>{0, 1, 2, 3, 4, 5}, row.y);
+        ASSERT_EQ(fit.status, FitStatus::Converged);
+        expectNear(fit.params.a, row.optimum.a, 1e-6);
+        expectNear(fit.params.c, row.optimum.c, 1e-6);
+    }
+}
+
+// Growth from 21 to 4·10²⁵, t0 held at 5000: 21·e^(c₀(t − 931)),
+// c₀ = ln(4·10²⁵/21)/29104, times 1.04, 0.93, 1.03, 1.06, 0.98, 1.001, to 6
+// digits. The last point decides a valley of curves, the others where along
+// it the optimum lies; computed as the lab fits' optima are. From far and
+// from near it, in y's units and scaled to either end of the doubles.
+TEST(BestFit, SmallPointsPlaceTheOptimumAlongTheLargestOnesValley)
+{
+    const std::vector<double> t{931, 2650, 5000, 9800, 17300, 30035},
+        y{21.84, 530.601, 53653.2, 557746000.0, 931509000000000.0, 4.004e+25};
+    for (const int k : {0, -160, 153})
+        for (const Params& start : {Params{5, 1, 5000}, Params{5, 0.0019, 5000}}) {
+            SCOPED_TRACE(testing::Message() << "1e" << k << " from c = " << start.c);
+            const double factor = std::pow(10.0, k);
+            std::vector<double> scaled = y;
+            for (double& v : scaled)
+                v *= factor;
+            const FitResult fit = bestFit({start.a * factor, start.c, start.t0}, {false, false, true}, t, scaled);
+            ASSERT_EQ(fit.status, FitStatus::Converged);
+            expectNear(fit.params.a, 50013.90493409 * factor, 1e-9);
+            expectNear(fit.params.c, 0.001922582977506, 1e-9);
+        }
 }
 
 using DataStart = std::variant<Params, NoDataStart>;

@@ -23,19 +23,30 @@ DataScale::DataScale(std::span<const double> t, std::span<const double> y)
     if (largest > 0.0)
         size_ = largest;
     for (double v : t)
-        t_.push_back(checked(checked(v - origin_) / span_));
+        t_.push_back(timeToScaled(v));
     for (double v : y)
         y_.push_back(v / size_);
 }
 
+double DataScale::timeToScaled(double t) const
+{
+    return checked(checked(t - origin_) / span_);
+}
+
 Params DataScale::toScaled(const Params& p) const
 {
-    return {checked(p.a / size_), checked(p.c * span_), checked(checked(p.t0 - origin_) / span_)};
+    return {checked(p.a / size_), checked(p.c * span_), timeToScaled(p.t0)};
 }
 
 Params DataScale::fromScaled(const Params& q) const
 {
-    return {checked(q.a * size_), checked(q.c / span_), checked(origin_ + checked(q.t0 * span_))};
+    const Params change = changeFromScaled(q);
+    return {change.a, change.c, checked(origin_ + change.t0)};
+}
+
+Params DataScale::changeFromScaled(const Params& dq) const
+{
+    return {checked(dq.a * size_), checked(dq.c / span_), checked(dq.t0 * span_)};
 }
 
 } // namespace ajuste

@@ -19,8 +19,13 @@ public:
 
     std::span<const double> t() const { return t_; }
     std::span<const double> y() const { return y_; }
+    double timeToScaled(double t) const;
     Params toScaled(const Params& p) const;
     Params fromScaled(const Params& q) const;
+    // A change in the scaled parameters, such as an uncertainty, in the
+    // data's units; y's unit is a's.
+    Params changeFromScaled(const Params& dq) const;
+    double yUnit() const { return size_; }
 
 private:
     double origin_ = 0.0;

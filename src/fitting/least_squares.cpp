@@ -3,7 +3,9 @@
 #include "common/numeric_error.h"
 #include "fitting/data_scale.h"
 #include "fitting/data_start.h"
+#include "fitting/minimum_test.h"
 #include "fitting/nonlinear_fit.h"
+#include "fitting/rate_starts.h"
 
 #include <gsl/gsl_blas.h>
 #include <gsl/gsl_cdf.h>
@@ -22,57 +24,40 @@ namespace {
 // length) is below this fraction of the first is taken as dependent on the
 // others: past it (JᵀJ)⁻¹ has no correct digit left.
 const double kDependence = std::sqrt(std::numeric_limits<double>::epsilon());
-// At a minimum each fitted parameter's column of the Jacobian is orthogonal
-// to the residuals: their dot product is at most this part of the product
-// of their norms.
-constexpr double kOrthogonal = 1e-6;
-// Residuals below this part of the data's norm are rounding: the curve goes
-// through the points, and the residuals' direction means nothing.
-constexpr double kThroughThePoints = 1e-8;
 // Two optima whose sums of squares differ by less than this part are one.
 constexpr double kSameOptimum = 1e-9;
+// How many starts across the rates are tried besides the current
+// parameters and the data's start.
+constexpr std::size_t kRateStarts = 2;
 
-double norm(std::span<const double> v)
+// With a fitted and t0 not, the solver works with an origin of time of its
+// own, whatever t0 is held; the optimum is moved back to it.
+bool centred(const PerParameter<bool>& fitted)
 {
-    const gsl_vector_const_view view = gsl_vector_const_view_array(v.data(), v.size());
-    return gsl_blas_dnrm2(&view.vector);
+    return fitted.a && !fitted.t0;
 }
 
-// The squared error of the best constant, the mean.
-double spread(std::span<const double> y)
+// The same curve with its origin of time at t0: a is its value there.
+Params movedOrigin(const Params& q, double t0)
 {
-    const double centre = checked(mean(y));
-    double spread = 0.0;
-    for (double v : y)
-        spread = checked(spread + squared(checked(v - centre)));
-    return spread;
+    return {f(q, t0), q.c, t0};
 }
 
-// Where the solver stopped is a minimum: the squared error's gradient
-// vanishes in every fitted parameter, relative to the error and to how
-// much the parameter moves the curve; and, with a and c both fitted, the
-// error is no larger than the best constant's (a = mean, c = 0), which
-// this model can always reach.
-bool isMinimum(const FitProblem& problem, const Params& p)
+// The points' mean time weighted by the curve's squares, where the columns
+// of a and c are orthogonal. At the data's middle instead, a point that
+// outweighs the rest by many decades makes the columns parallel to within
+// rounding, and the smaller points, which place the curve along the valley
+// that the largest one sets, are lost in the difference.
+Params atWeightedMiddle(const Params& q, std::span<const double> t)
 {
-    const std::size_t n = problem.t.size(), m = problem.columns.size();
-    const GslVector residuals(gsl_vector_alloc(n));
-    const GslMatrix jacobian(gsl_matrix_alloc(n, m));
-    if (!residuals || !jacobian)
-        return false;
-    fillResiduals(problem, p, residuals.get());
-    fillJacobian(problem, p, jacobian.get());
-    const double rounding = kThroughThePoints * norm(problem.y);
-    const double residualNorm = std::max(gsl_blas_dnrm2(residuals.get()), rounding);
-    for (std::size_t k = 0; k < m; ++k) {
-        const gsl_vector_const_view column = gsl_matrix_const_column(jacobian.get(), k);
-        double product = 0.0;
-        gsl_blas_ddot(&column.vector, residuals.get(), &product);
-        if (std::fabs(product) > kOrthogonal * gsl_blas_dnrm2(&column.vector) * residualNorm)
-            return false;
+    const double steepest = q.c < 0.0 ? std::ranges::min(t) : std::ranges::max(t);
+    double weights = 0.0, moments = 0.0;
+    for (double v : t) {
+        const double w = squared(growthFactor({1.0, q.c, steepest}, v));
+        weights += w;
+        moments += w * v;
     }
-    const bool constantReachable = !problem.held.a && !problem.held.c;
-    return !constantReachable || sumOfSquares(problem, p) <= spread(problem.y) + rounding * rounding;
+    return movedOrigin(q, checked(moments / weights));
 }
 
 // The diagonal of (JᵀJ)⁻¹, or nothing when the fitted parameters are not
@@ -86,15 +71,9 @@ std::optional<std::vector<double>> inverseNormalDiagonal(const FitProblem& probl
     if (!jacobian || !covariance)
         return std::nullopt;
     fillJacobian(problem, p, jacobian.get());
-    std::vector<double> lengths(m);
-    for (std::size_t k = 0; k < m; ++k) {
-        gsl_vector_view column = gsl_matrix_column(jacobian.get(), k);
-        lengths[k] = gsl_blas_dnrm2(&column.vector);
-        if (lengths[k] == 0.0)
-            return std::nullopt;
-        gsl_vector_scale(&column.vector, 1.0 / lengths[k]);
-    }
-    if (gsl_multifit_nlinear_covar(jacobian.get(), kDependence, covariance.get()) != GSL_SUCCESS)
+    const std::vector<double> lengths = scaleColumnsToUnitLength(jacobian.get());
+    if (std::ranges::find(lengths, 0.0) != lengths.end() ||
+        gsl_multifit_nlinear_covar(jacobian.get(), kDependence, covariance.get()) != GSL_SUCCESS)
         return std::nullopt;
     std::vector<double> diagonal(m);
     for (std::size_t k = 0; k < m; ++k) {
@@ -115,27 +94,33 @@ std::optional<double> rSquared(std::span<const double> y, double sse)
     return checked(1.0 - checked(sse / spread(y)));
 }
 
-void addUncertainties(FitResult& fit, const FitProblem& problem, double variance)
+// Worked out in the data's own units, where no square overflows, and
+// given in the user's.
+void addUncertainties(FitResult& fit, const FitProblem& scaled, const Params& q, double variance,
+                      const DataScale& scale)
 {
-    const std::optional<std::vector<double>> diagonal = inverseNormalDiagonal(problem, fit.params);
+    const std::optional<std::vector<double>> diagonal = inverseNormalDiagonal(scaled, q);
     if (!diagonal)
         return;
     const double quantile = checked(gsl_cdf_tdist_Pinv(0.975, fit.dof));
-    for (std::size_t k = 0; k < problem.columns.size(); ++k) {
-        const double se = checked(std::sqrt(checked(variance * (*diagonal)[k])));
-        fit.uncertainty[problem.columns[k]] = Uncertainty{se, checked(quantile * se)};
-    }
+    Params se{0.0, 0.0, 0.0};
+    for (std::size_t k = 0; k < scaled.columns.size(); ++k)
+        se[scaled.columns[k]] = checked(std::sqrt(checked(variance * (*diagonal)[k])));
+    const Params standardError = scale.changeFromScaled(se);
+    for (Parameter k : scaled.columns)
+        fit.uncertainty[k] = Uncertainty{standardError[k], checked(quantile * standardError[k])};
 }
 
-void addStatistics(FitResult& fit, const FitProblem& problem)
+void addStatistics(FitResult& fit, const Params& q, const DataScale& scale)
 {
-    const double sse = sumOfSquares(problem, fit.params);
-    fit.rSquared = rSquared(problem.y, sse);
+    const FitProblem scaled(q, fit.fitted, scale.t(), scale.y());
+    const double sse = sumOfSquares(scaled, q);
+    fit.rSquared = rSquared(scaled.y, sse);
     if (fit.dof == 0)
         return;
     const double variance = checked(sse / fit.dof);
-    fit.s = checked(std::sqrt(variance));
-    addUncertainties(fit, problem, variance);
+    fit.s = checked(std::sqrt(variance) * scale.yUnit());
+    addUncertainties(fit, scaled, q, variance, scale);
 }
 
 // The solver needs a finite sum of squares where it starts.
@@ -144,53 +129,95 @@ void requireFiniteStart(const FitProblem& problem)
     sumOfSquares(problem, problem.start);
 }
 
+// In the data's own units, the origin of time at the middle when centred.
 struct Optimum {
     Params params;
     double sse;
     Start start;
 };
 
-// The minimum the solver reaches from `from` in the data's own units, back
-// in the user's, the parameters not fitted exactly as they were; nothing
-// when the start or the way overflows, the solver fails, or where it
-// stops is no minimum.
+// The solver starts at the data's middle when centred, where the trust
+// region's steps are as well scaled as the data allow.
+FitProblem solverProblem(const Params& p, const PerParameter<bool>& fitted, const DataScale& scale)
+{
+    return FitProblem(centred(fitted) ? movedOrigin(p, 0.0) : p, fitted, scale.t(), scale.y());
+}
+
+// Where it stops is tested, and finished, at the weighted middle.
+FitProblem finishingProblem(const Params& p, const PerParameter<bool>& fitted, const DataScale& scale)
+{
+    return FitProblem(centred(fitted) ? atWeightedMiddle(p, scale.t()) : p, fitted, scale.t(), scale.y());
+}
+
+// The minimum the solver reaches from `from`; nothing when the start or the
+// way overflows, the solver fails, or where it stops is no minimum.
 std::optional<Optimum> minimumFrom(Start start, const Params& from, const PerParameter<bool>& fitted,
-                                   const DataScale& scale, std::span<const double> t, std::span<const double> y)
+                                   const DataScale& scale)
 {
     try {
-        const FitProblem scaled(scale.toScaled(from), fitted, scale.t(), scale.y());
-        requireFiniteStart(scaled);
-        const std::optional<Params> solution = levenbergMarquardt(scaled);
-        if (!solution)
+        const FitProblem problem = solverProblem(from, fitted, scale);
+        requireFiniteStart(problem);
+        std::optional<Params> solution = levenbergMarquardt(problem);
+        if (solution && !isMinimum(finishingProblem(*solution, fitted, scale)))
+            solution = gaussNewton(finishingProblem(*solution, fitted, scale));
+        if (!solution || !isMinimum(finishingProblem(*solution, fitted, scale)))
             return std::nullopt;
-        Params p = scale.fromScaled(*solution);
-        for (Parameter parameter : kParameters)
-            if (!fitted[parameter])
-                p[parameter] = from[parameter];
-        const FitProblem problem(p, fitted, t, y);
-        if (!isMinimum(problem, p))
-            return std::nullopt;
-        return Optimum{p, sumOfSquares(problem, p), start};
+        return Optimum{*solution, sumOfSquares(problem, *solution), start};
     } catch (const NumericError&) {
         return std::nullopt;
     }
 }
 
-// The lower of the minima from the current parameters and from the data's
-// start; the current one when they are the same.
-std::optional<Optimum> lowerMinimum(const Params& current, const Fixed& fixed, const PerParameter<bool>& fitted,
-                                    std::span<const double> t, std::span<const double> y)
+// A start in the solver's units, or nothing when it is beyond the doubles there.
+std::optional<Params> solverStart(const Params& p, const DataScale& scale)
 {
-    const DataScale scale(t, y);
-    const std::optional<Optimum> fromCurrent = minimumFrom(Start::Current, current, fitted, scale, t, y);
+    try {
+        return scale.toScaled(p);
+    } catch (const NumericError&) {
+        return std::nullopt;
+    }
+}
+
+// The current one unless the other is lower.
+void keepLower(std::optional<Optimum>& lowest, const std::optional<Optimum>& other)
+{
+    if (other && (!lowest || other->sse < (1.0 - kSameOptimum) * lowest->sse))
+        lowest = other;
+}
+
+// The lowest of the minima from the current parameters, from the data's
+// start and from the starts across the rates that lead elsewhere; the
+// current one when they are the same.
+std::optional<Optimum> lowestMinimum(const Params& current, const Fixed& fixed, const PerParameter<bool>& fitted,
+                                     const DataScale& scale, std::span<const double> t, std::span<const double> y)
+{
+    std::optional<Optimum> lowest;
+    std::vector<double> ratesFound;
+    const auto tryFrom = [&](Start start, const Params& q) {
+        const std::optional<Optimum> optimum = minimumFrom(start, q, fitted, scale);
+        if (optimum)
+            ratesFound.push_back(optimum->params.c);
+        keepLower(lowest, optimum);
+    };
+    const std::optional<Params> fromCurrent = solverStart(current, scale);
+    if (fromCurrent)
+        tryFrom(Start::Current, *fromCurrent);
     const std::variant<Params, NoDataStart> dataStart = startFromData(current, fixed, t, y);
-    const Params* fromData = std::get_if<Params>(&dataStart);
-    if (!fromData || *fromData == current)
-        return fromCurrent;
-    const std::optional<Optimum> other = minimumFrom(Start::FromData, *fromData, fitted, scale, t, y);
-    if (other && (!fromCurrent || other->sse < (1.0 - kSameOptimum) * fromCurrent->sse))
-        return other;
-    return fromCurrent;
+    if (const Params* fromData = std::get_if<Params>(&dataStart); fromData && *fromData != current)
+        if (const std::optional<Params> q = solverStart(*fromData, scale))
+            tryFrom(Start::FromData, *q);
+    if (fromCurrent)
+        for (const Params& q :
+             startsAcrossRates(FitProblem(*fromCurrent, fitted, scale.t(), scale.y()), kRateStarts, ratesFound))
+            tryFrom(Start::FromData, q);
+    return lowest;
+}
+
+// The optimum at the t0 held, in the data's own units.
+Params atHeldOrigin(const Optimum& optimum, const Params& start, const PerParameter<bool>& fitted,
+                    const DataScale& scale)
+{
+    return centred(fitted) ? movedOrigin(optimum.params, scale.timeToScaled(start.t0)) : optimum.params;
 }
 
 } // namespace
@@ -215,13 +242,18 @@ FitResult bestFit(const Params& start, const Fixed& fixed,
     }
     const GslErrorHandlerOff handlerOff;
     try {
-        const std::optional<Optimum> optimum = lowerMinimum(start, fixed, result.fitted, t, y);
+        const DataScale scale(t, y);
+        const std::optional<Optimum> optimum = lowestMinimum(start, fixed, result.fitted, scale, t, y);
         if (!optimum)
             return result;
         FitResult fit = result;
-        fit.params = optimum->params;
+        const Params q = atHeldOrigin(*optimum, start, fit.fitted, scale);
+        fit.params = scale.fromScaled(q);
+        for (Parameter k : kParameters)
+            if (!fit.fitted[k])
+                fit.params[k] = start[k];
         fit.start = optimum->start;
-        addStatistics(fit, FitProblem(fit.params, fit.fitted, t, y));
+        addStatistics(fit, q, scale);
         fit.status = FitStatus::Converged;
         return fit;
     } catch (const NumericError&) {

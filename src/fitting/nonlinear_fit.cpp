@@ -2,8 +2,12 @@
 
 #include "common/numeric_error.h"
 
+#include <gsl/gsl_linalg.h>
 #include <gsl/gsl_multifit_nlinear.h>
 
+#include <gsl/gsl_blas.h>
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -17,6 +21,11 @@ constexpr double kXtol = 1e-14;
 constexpr double kGtol = 1e-14;
 constexpr double kFtol = 0.0; // GSL 2.7 does not use it
 constexpr int kMaxIterations = 500;
+constexpr int kMaxGaussNewtonSteps = 20;
+// Near the optimum the sum of squares may be rounding alone, and a step
+// that sets the parameters right may raise it; a step that raises it more
+// is the linearisation failing.
+constexpr double kGrowthAllowed = 2.0;
 
 struct WorkspaceFree {
     void operator()(gsl_multifit_nlinear_workspace* w) const { gsl_multifit_nlinear_free(w); }
@@ -67,6 +76,42 @@ int iterate(gsl_multifit_nlinear_workspace* w)
     return GSL_EMAXITER;
 }
 
+// The step δ that minimises |J·δ + r|, solved with J's columns at unit
+// length; false when they are dependent.
+bool gaussNewtonStep(const FitProblem& problem, const Params& p, gsl_vector* step)
+{
+    const std::size_t n = problem.t.size(), m = problem.columns.size();
+    const GslMatrix jacobian(gsl_matrix_alloc(n, m));
+    const GslVector residuals(gsl_vector_alloc(n)), tau(gsl_vector_alloc(m)), rest(gsl_vector_alloc(n));
+    if (!jacobian || !residuals || !tau || !rest)
+        return false;
+    fillResiduals(problem, p, residuals.get());
+    fillJacobian(problem, p, jacobian.get());
+    const std::vector<double> lengths = scaleColumnsToUnitLength(jacobian.get());
+    if (std::ranges::find(lengths, 0.0) != lengths.end() ||
+        gsl_linalg_QR_decomp(jacobian.get(), tau.get()) != GSL_SUCCESS ||
+        gsl_linalg_QR_lssolve(jacobian.get(), tau.get(), residuals.get(), step, rest.get()) != GSL_SUCCESS)
+        return false;
+    for (std::size_t k = 0; k < m; ++k)
+        gsl_vector_set(step, k, -checked(gsl_vector_get(step, k) / lengths[k]));
+    return true;
+}
+
+// a moves by a factor, e^(δa/a): ln f is then linear in the steps of a
+// and c, and so is the valley of curves through a point far larger than
+// the rest, which the steps follow instead of leaving it.
+Params steppedBy(const FitProblem& problem, const Params& p, const gsl_vector* step)
+{
+    Params next = p;
+    for (std::size_t k = 0; k < problem.columns.size(); ++k) {
+        const Parameter parameter = problem.columns[k];
+        const double delta = gsl_vector_get(step, k);
+        next[parameter] = parameter == Parameter::a && p.a != 0.0 ? checked(p.a * std::exp(checked(delta / p.a)))
+                                                                  : checked(p[parameter] + delta);
+    }
+    return next;
+}
+
 } // namespace
 
 FitProblem::FitProblem(const Params& start, const PerParameter<bool>& fitted, std::span<const double> t,
@@ -84,6 +129,18 @@ Params FitProblem::at(const gsl_vector* x) const
     for (std::size_t k = 0; k < columns.size(); ++k)
         p[columns[k]] = gsl_vector_get(x, k);
     return p;
+}
+
+std::vector<double> scaleColumnsToUnitLength(gsl_matrix* m)
+{
+    std::vector<double> lengths(m->size2);
+    for (std::size_t k = 0; k < lengths.size(); ++k) {
+        gsl_vector_view column = gsl_matrix_column(m, k);
+        lengths[k] = gsl_blas_dnrm2(&column.vector);
+        if (lengths[k] > 0.0)
+            gsl_vector_scale(&column.vector, 1.0 / lengths[k]);
+    }
+    return lengths;
 }
 
 double sumOfSquares(const FitProblem& problem, const Params& p)
@@ -127,6 +184,26 @@ std::optional<Params> levenbergMarquardt(const FitProblem& problem)
     if (gsl_multifit_nlinear_init(x.get(), &fdf, w.get()) != GSL_SUCCESS || iterate(w.get()) != GSL_SUCCESS)
         return std::nullopt;
     return problem.at(gsl_multifit_nlinear_position(w.get()));
+}
+
+std::optional<Params> gaussNewton(const FitProblem& problem)
+{
+    const GslVector step(gsl_vector_alloc(problem.columns.size()));
+    if (!step)
+        return std::nullopt;
+    Params p = problem.start;
+    double sse = sumOfSquares(problem, p);
+    for (int k = 0; k < kMaxGaussNewtonSteps; ++k) {
+        if (!gaussNewtonStep(problem, p, step.get()))
+            return std::nullopt;
+        const Params next = steppedBy(problem, p, step.get());
+        const double nextSse = sumOfSquares(problem, next);
+        if (nextSse > kGrowthAllowed * sse || next == p)
+            break;
+        p = next;
+        sse = nextSse;
+    }
+    return p;
 }
 
 } // namespace ajuste

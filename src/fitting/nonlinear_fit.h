@@ -46,6 +46,10 @@ struct FitProblem {
     Params at(const gsl_vector* x) const;
 };
 
+// Each column of m scaled to unit length, a column of 0 left as it is; the
+// lengths they had.
+std::vector<double> scaleColumnsToUnitLength(gsl_matrix* m);
+
 // These throw NumericError at a result that is inf or NaN.
 double sumOfSquares(const FitProblem& problem, const Params& p);
 void fillResiduals(const FitProblem& problem, const Params& p, gsl_vector* residuals);
@@ -55,5 +59,11 @@ void fillJacobian(const FitProblem& problem, const Params& p, gsl_matrix* jacobi
 // sum of squares must be finite; nothing when it fails or does not
 // converge. Tolerances are for parameters and data of order one.
 std::optional<Params> levenbergMarquardt(const FitProblem& problem);
+
+// Undamped Gauss–Newton steps from the problem's start while they lower the
+// sum of squares: where columns nearly parallel make the trust region's
+// steps along the valley vanish, these still take them. Nothing when a
+// step cannot be solved.
+std::optional<Params> gaussNewton(const FitProblem& problem);
 
 } // namespace ajuste
