@@ -2,10 +2,12 @@
 
 #include "near.h"
 #include "window/graph/graph_widget.h"
+#include "window/graph/tick_numbers.h"
 #include "window/graph/scroll_bar.h"
 #include "window/texts.h"
 
 #include <QLabel>
+#include <QPrinter>
 #include <QTest>
 
 using namespace ajuste;
@@ -75,6 +77,22 @@ TEST_F(DataWorld, BarsReachTheOptimumAndTheLogScaleShowsALine)
     EXPECT_EQ(blueDots(), 11);
 }
 
+// The world's ticks and the lines under the graph at one size on every target.
+TEST_F(DataWorld, PdfAndPrintedPageDrawWhatTheSvgDraws)
+{
+    InTemporaryFolder folder;
+    QStringList names{"figura.svg", "figura.pdf"};
+    form->dialogs().fileToSave = [&](const QString&) { return names.takeFirst(); };
+    form->dialogs().printerSetUp = [](QPrinter& printer) {
+        printer.setOutputFileName("impresa.pdf");
+        return true;
+    };
+    for (const char* entry : {"Guardar imagen…", "Guardar imagen…", "Imprimir…"})
+        useMenu(find("graf"), entry);
+    expectPdfDrawsAsSvg("figura.pdf", "figura.svg");
+    expectPdfDrawsAsSvg("impresa.pdf", "figura.svg");
+}
+
 // Back inside the box, the window is as the form lays it out again.
 TEST_F(DataWorld, DataInsideTheBoxBringTheBoxBack)
 {
@@ -84,5 +102,84 @@ TEST_F(DataWorld, DataInsideTheBoxBringTheBoxBack)
     EXPECT_EQ(axisNumbers(), QStringList({"-5", "15", "0", "10", "0"}));
     EXPECT_EQ(find("Label14")->x(), 1800 / 15); // at 96 dpi, as the form places it
 }
+
+// Points typed as they are, on the graph view.
+class Points : public WindowTest {
+protected:
+    void show(const std::vector<std::pair<const char*, const char*>>& rows, bool logarithmic = false)
+    {
+        for (std::size_t k = 0; k < rows.size(); ++k)
+            fillRow(int(k), rows[k].first, rows[k].second);
+        enterGraphView();
+        if (logarithmic)
+            useMenu(find("graf"), texts::kLogScale);
+    }
+    QStringList ends() const { return {textOf("Minimo"), textOf("maximo"), textOf("inicio"), textOf("Final")}; }
+};
+
+struct ZeroCase {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> rows;
+    bool line;
+    QString label;
+};
+
+class ZeroOfT : public Points, public ::testing::WithParamInterface<ZeroCase> {};
+
+// One "0" for t = 0, under the graph, where the world holds it inside; at an
+// edge that end's number says it, and the line still stands there.
+TEST_P(ZeroOfT, ItsNumberAndLineOnlyWhereTheWorldHoldsIt)
+{
+    show(GetParam().rows);
+    EXPECT_EQ(find("Line2")->isVisible(), GetParam().line);
+    EXPECT_EQ(textOf("Label14"), GetParam().label);
+    for (const TickNumber& number : find<Graph>("graf")->tickNumbers())
+        EXPECT_NE(number.text, "0");
+}
+
+INSTANTIATE_TEST_SUITE_P(World, ZeroOfT,
+                         ::testing::Values(ZeroCase{"InTheBox", {{"0", "1"}, {"1", "2"}}, true, "0"},
+                                           ZeroCase{"Inside", {{"0", "1000"}, {"10", "2000"}}, true, "0"},   // t −2…12
+                                           ZeroCase{"AtTheEdge", {{"0,5", "1000"}, {"10", "2000"}}, true, ""}, // 0…12
+                                           ZeroCase{"Outside", {{"100", "1000"}, {"200", "2000"}}, false, ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct LayoutCase {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> rows;
+    bool logarithmic;
+};
+
+class TickLayout : public Points, public ::testing::WithParamInterface<LayoutCase> {};
+
+// No tick number lies over a point or an open mark, each stands apart from
+// its mark, and some are shown.
+TEST_P(TickLayout, NumbersStayOffThePointsAndApartFromTheirMarks)
+{
+    show(GetParam().rows, GetParam().logarithmic);
+    const Graph& graph = *find<Graph>("graf");
+    const QImage& image = graph.image();
+    const std::vector<TickNumber> numbers = graph.tickNumbers();
+    EXPECT_GE(numbers.size(), 4u);
+    for (const TickNumber& number : numbers) {
+        const QRect drawn = QRectF(QRectF(number.place).topLeft() * image.devicePixelRatio(),
+                                   QSizeF(number.place.size()) * image.devicePixelRatio()).toRect();
+        for (int y = drawn.top(); y <= drawn.bottom(); ++y)
+            for (int x = drawn.left(); x <= drawn.right(); ++x)
+                ASSERT_NE(image.pixelColor(x, y), kBlue) << number.text.toStdString();
+        EXPECT_GE(number.place.left(), 6) << number.text.toStdString(); // the left marks are 4 pixels long
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    World, TickLayout,
+    ::testing::Values(
+        // A point right after the mark of 60000, one under the number 4.
+        LayoutCase{"PointsWhereNumbersStand", {{"0", "101325"}, {"-1,4", "60000"}, {"4", "3000"}, {"10", "26500"}}, false},
+        // Open marks along the bottom under the numbers 2 … 10.
+        LayoutCase{"OpenMarksOnTheLogScale",
+                   {{"0", "100"}, {"2", "-1"}, {"4", "0"}, {"6", "-5"}, {"8", "0"}, {"10", "1"}},
+                   true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -58,10 +58,8 @@ void GraphMenu::printImage()
 // with the current values and the errors whose read-outs show one.
 Figure GraphMenu::figure() const
 {
-    const QFontInfo shown(form_.font());
     const Graph& graph = form_.graph();
-    Figure f{.graph = graph, .graphPlace = graph.geometry(), .font = QFont(shown.family())};
-    f.font.setPixelSize(shown.pixelSize());
+    Figure f{.graph = graph, .graphPlace = graph.geometry(), .font = pictureFont(form_.font())};
     for (const QLabel* label : form_.axisLabels())
         f.axisNumbers.push_back({label->geometry(), label->text(), label->alignment()});
     const Params& p = form_.state().p;

@@ -91,10 +91,12 @@ void GraphView::showAxes(const View& view)
     showAxisNumber(axes.inicio, form_.text(y.low));
     showAxisNumber(axes.Final, form_.text(y.high));
 
+    // The line wherever the world holds t = 0; its "0" only inside, as an
+    // end's number says it at an edge.
     const std::optional<double> zero = zeroLineX(world);
     Graph& graph = form_.graph();
     graph.setZeroLine(zero);
-    axes.Label14.label->setText(zero ? "0" : "");
+    axes.Label14.label->setText(world.tLow < 0 && world.tHigh > 0 ? "0" : "");
     axes.Label14.label->setGeometry(
         axes.Label14.formPlace.translated(zero ? toPixels(*zero - kZeroX, graph.pixelsPerTwip()) : 0, 0));
     showTicks(view);
@@ -109,8 +111,11 @@ void GraphView::showTicks(const View& view)
         auto tick = [&](double at, double value, Range edges) {
             return Tick{at, value > edges.low && value < edges.high ? form_.text(value) : QString()};
         };
-        for (double t : ticks(world.tLow, world.tHigh))
+        for (double t : ticks(world.tLow, world.tHigh)) {
             across.push_back(tick(graphX(t, world), t, {world.tLow, world.tHigh}));
+            if (t == 0)
+                across.back().text.clear(); // Label14 writes it, under the graph
+        }
         for (double v : view.log ? logTicks(*view.log) : ticks(y.low, y.high))
             up.push_back(tick(graphY(v, view), v, y));
     }
