@@ -182,4 +182,21 @@ INSTANTIATE_TEST_SUITE_P(
                    true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Beside the graph, while it shows: the points the scale cannot show, and
+// why a curve with a ≤ 0 (the start values where the larger y are negative)
+// is not drawn.
+TEST_F(Points, LogScaleSaysWhatItCannotShow)
+{
+    show({{"0", "100"}, {"2", "-1"}, {"4", "0"}, {"6", "50"}}, true);
+    QWidget* note = find("logNote");
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(textOf("logNote"), texts::hiddenPoints(2));
+    click("Command5");
+    EXPECT_FALSE(note->isVisible());
+    yv(0)->clear();
+    typeInto(yv(0), "-200");
+    enterGraphView();
+    EXPECT_EQ(textOf("logNote"), texts::hiddenPoints(3) + "\n" + texts::kCurveNotOnLog);
+}
+
 } // namespace

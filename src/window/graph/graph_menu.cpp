@@ -3,6 +3,7 @@
 #include "window/form1.h"
 #include "window/graph/figure.h"
 #include "window/graph/graph_widget.h"
+#include "window/graph/log_note.h"
 #include "window/texts.h"
 
 #include <QLabel>
@@ -69,8 +70,7 @@ Figure GraphMenu::figure() const
                                std::pair{normalised, texts::kNormalisedErrorLine}})
         if (!shown.isEmpty())
             f.lines << QString(line).arg(shown);
-    if (const std::optional<Decades>& log = form_.state().view.log; log && log->hidden > 0)
-        f.lines << texts::hiddenPoints(log->hidden);
+    f.lines << logScaleNotes(form_.state().view, p);
     return f;
 }
 
