@@ -199,4 +199,18 @@ TEST_F(Points, LogScaleSaysWhatItCannotShow)
     EXPECT_EQ(textOf("logNote"), texts::hiddenPoints(3) + "\n" + texts::kCurveNotOnLog);
 }
 
+// Currents in amperes lie inside the box, flat on its bottom edge; the
+// view that follows them gives them a world of their own, and back.
+TEST_F(Points, ViewFollowsSmallDataWhenAsked)
+{
+    show({{"0", "0,0016"}, {"1", "0,0022"}, {"2", "0,0027"}, {"3", "0,0033"}, {"4", "0,004"}, {"5", "0,0046"}});
+    EXPECT_EQ(ends(), QStringList({"-5", "15", "0", "10"}));
+    useMenu(find("graf"), texts::kFitViewToData);
+    EXPECT_EQ(ends(), QStringList({"-1", "6", "0", "0,005"}));
+    EXPECT_GE(find<Graph>("graf")->tickNumbers().size(), 4u);
+    useMenu(find("graf"), texts::kFitViewToData);
+    EXPECT_EQ(ends(), QStringList({"-5", "15", "0", "10"}));
+    EXPECT_TRUE(messages.empty()) << messageTexts().toStdString();
+}
+
 } // namespace

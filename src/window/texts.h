@@ -74,6 +74,7 @@ inline constexpr const char* kSaveImage = "Guardar imagen…";
 inline constexpr const char* kPrint = "Imprimir…";
 inline constexpr const char* kCopyResults = "Copiar resultados";
 inline constexpr const char* kLogScale = "Escala logarítmica";
+inline constexpr const char* kFitViewToData = "Ajustar la vista a los datos";
 inline QString hiddenPoints(int count)
 {
     return count == 1 ? QString("1 punto con f(t) ≤ 0 no cabe en la escala logarítmica")

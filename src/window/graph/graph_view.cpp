@@ -34,9 +34,11 @@ void showAxisNumber(const AxisLabel& axis, const QString& number)
 
 GraphView::GraphView(Form1& form, GraphMenu& menu)
     : QObject(&form), form_(form),
-      logEntry_((menu.addSeparator(), menu.addEntry(texts::kLogScale, [this] { setLogarithmic(logEntry_->isChecked()); })))
+      logEntry_((menu.addSeparator(), menu.addEntry(texts::kLogScale, [this] { setLogarithmic(logEntry_->isChecked()); }))),
+      fitEntry_(menu.addEntry(texts::kFitViewToData, [this] { setFitToData(); }))
 {
     logEntry_->setCheckable(true);
+    fitEntry_->setCheckable(true);
     connect(&form, &Form1::pointsToShow, this, &GraphView::followData);
     showAxes(form.state().view);
 }
@@ -45,15 +47,27 @@ GraphView::GraphView(Form1& form, GraphMenu& menu)
 // when it can show some of them, else on the linear one after saying why.
 void GraphView::followData()
 {
-    const Form1::Points points = form_.points();
-    std::variant<View, NoWorld> chosen = chooseView(points.t, points.y, logEntry_->isChecked());
-    if (const NoWorld* reason = std::get_if<NoWorld>(&chosen)) {
+    std::variant<View, NoWorld> view = chosen(logEntry_->isChecked());
+    if (const NoWorld* reason = std::get_if<NoWorld>(&view)) {
         form_.dialogs().say(texts::noWorld(*reason));
         if (*reason != NoWorld::NoPositivePoint)
             return;
-        chosen = chooseView(points.t, points.y, false);
+        view = chosen(false);
     }
-    show(std::get<View>(chosen));
+    show(std::get<View>(view));
+}
+
+// A new world may move the parameters to its start values: evaluated again.
+void GraphView::setFitToData()
+{
+    followData();
+    form_.setParameters(form_.state().p);
+}
+
+std::variant<View, NoWorld> GraphView::chosen(bool logarithmic) const
+{
+    const SmallData small = fitEntry_->isChecked() ? SmallData::InTheirWorld : SmallData::InTheBox;
+    return chooseView(form_.points().t, form_.points().y, logarithmic, small);
 }
 
 // The world stays; only the vertical axis changes.
@@ -62,13 +76,13 @@ void GraphView::setLogarithmic(bool on)
     View view = form_.state().view;
     view.log.reset();
     if (on) {
-        const std::variant<View, NoWorld> chosen = chooseView(form_.points().t, form_.points().y, true);
-        if (const NoWorld* reason = std::get_if<NoWorld>(&chosen)) {
+        const std::variant<View, NoWorld> logView = chosen(true);
+        if (const NoWorld* reason = std::get_if<NoWorld>(&logView)) {
             form_.dialogs().say(texts::noWorld(*reason));
             logEntry_->setChecked(false);
             return;
         }
-        view.log = std::get<View>(chosen).log;
+        view.log = std::get<View>(logView).log;
     }
     show(view);
     form_.redrawGraph();
