@@ -3,6 +3,7 @@
 
 #include "fitting/evaluation.h"
 #include "window/fitting/error_map.h"
+#include "window/fitting/error_map_picture.h"
 #include "window/fitting/error_map_view.h"
 #include "window/graph/scroll_bar.h"
 #include "window/texts.h"
@@ -141,12 +142,34 @@ TEST_F(ErrorMap, CopiesAndSavesItsPicture)
     ErrorMapView* view = openMap();
     useMenu(view, texts::kCopyImage);
     EXPECT_GE(QApplication::clipboard()->image().width(), 2 * view->width());
-    form->dialogs().fileToSave = [](const QString&) { return "mapa.svg"; };
+    QStringList names{"mapa.pdf", "mapa.svg"};
+    form->dialogs().fileToSave = [&](const QString&) { return names.takeFirst(); };
     useMenu(view, texts::kSaveImage);
+    useMenu(view, texts::kSaveImage);
+    expectPdfDrawsAsSvg("mapa.pdf", "mapa.svg");
     QFile svg("mapa.svg");
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString::fromUtf8(svg.readAll()).contains(">Error cuadrático</text>"));
     view->window()->close();
+}
+
+// Zoomed in deeply the levels differ in late digits; where even fifteen digits
+// cannot tell them apart, one label is left.
+TEST_F(ErrorMap, ColourBarLabelsDifferAtAnyZoom)
+{
+    for (const auto [spacing, count] : {std::pair{1e-6, 11}, std::pair{1e-12, 11}, std::pair{0.0, 1}}) {
+        MapLayers layers;
+        layers.logs = Range{6.17, 6.171};
+        for (int k = 0; k <= 10; ++k)
+            layers.levels.push_back(6.1702 + k * spacing);
+        const MapMarks marks;
+        const std::vector<PathPoint> path;
+        const std::vector<BarLabel> labels =
+            barLabels({layers, marks, path, [&](double x) { return numberText(x); }, form->font()});
+        ASSERT_EQ(int(labels.size()), count) << spacing;
+        for (std::size_t k = 1; k < labels.size(); ++k)
+            EXPECT_NE(labels[k - 1].text, labels[k].text) << spacing;
+    }
 }
 
 } // namespace

@@ -2,10 +2,12 @@
 
 #include "near.h"
 #include "window/graph/graph_widget.h"
+#include "window/graph/tick_numbers.h"
 #include "window/graph/scroll_bar.h"
 #include "window/texts.h"
 
 #include <QLabel>
+#include <QPrinter>
 #include <QTest>
 
 using namespace ajuste;
@@ -75,6 +77,22 @@ TEST_F(DataWorld, BarsReachTheOptimumAndTheLogScaleShowsALine)
     EXPECT_EQ(blueDots(), 11);
 }
 
+// The world's ticks and the lines under the graph at one size on every target.
+TEST_F(DataWorld, PdfAndPrintedPageDrawWhatTheSvgDraws)
+{
+    InTemporaryFolder folder;
+    QStringList names{"figura.svg", "figura.pdf"};
+    form->dialogs().fileToSave = [&](const QString&) { return names.takeFirst(); };
+    form->dialogs().printerSetUp = [](QPrinter& printer) {
+        printer.setOutputFileName("impresa.pdf");
+        return true;
+    };
+    for (const char* entry : {"Guardar imagen…", "Guardar imagen…", "Imprimir…"})
+        useMenu(find("graf"), entry);
+    expectPdfDrawsAsSvg("figura.pdf", "figura.svg");
+    expectPdfDrawsAsSvg("impresa.pdf", "figura.svg");
+}
+
 // Back inside the box, the window is as the form lays it out again.
 TEST_F(DataWorld, DataInsideTheBoxBringTheBoxBack)
 {
@@ -83,6 +101,104 @@ TEST_F(DataWorld, DataInsideTheBoxBringTheBoxBack)
     click("Recuperar");
     EXPECT_EQ(axisNumbers(), QStringList({"-5", "15", "0", "10", "0"}));
     EXPECT_EQ(find("Label14")->x(), 1800 / 15); // at 96 dpi, as the form places it
+}
+
+// Points typed as they are, on the graph view.
+class Points : public WindowTest {
+protected:
+    void show(const std::vector<std::pair<const char*, const char*>>& rows, bool logarithmic = false)
+    {
+        for (std::size_t k = 0; k < rows.size(); ++k)
+            fillRow(int(k), rows[k].first, rows[k].second);
+        enterGraphView();
+        if (logarithmic)
+            useMenu(find("graf"), texts::kLogScale);
+    }
+    QStringList ends() const { return {textOf("Minimo"), textOf("maximo"), textOf("inicio"), textOf("Final")}; }
+};
+
+struct Shown {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> rows;
+    bool logarithmic;
+    bool zeroLine;
+    QString zeroNumber;
+};
+
+void PrintTo(const Shown& shown, std::ostream* out)
+{
+    *out << shown.name;
+}
+
+class TicksAndZero : public Points, public ::testing::WithParamInterface<Shown> {};
+
+// Tick numbers, shown in any world, stay off the points and the open marks
+// and apart from their marks. One "0" for t = 0, under the graph, where the
+// world holds it inside; at an edge that end's number says it, and the line
+// still stands there.
+TEST_P(TicksAndZero, NumbersStayOffThePointsAndTheZeroIsWhereTheWorldHoldsIt)
+{
+    show(GetParam().rows, GetParam().logarithmic);
+    EXPECT_EQ(find("Line2")->isVisible(), GetParam().zeroLine);
+    EXPECT_EQ(textOf("Label14"), GetParam().zeroNumber);
+    const Graph& graph = *find<Graph>("graf");
+    const QImage& image = graph.image();
+    const std::vector<TickNumber> numbers = graph.tickNumbers();
+    EXPECT_EQ(numbers.empty(), state().view == View{});
+    for (const TickNumber& number : numbers) {
+        EXPECT_NE(number.text, "0");
+        EXPECT_GE(number.place.left(), 6) << number.text.toStdString(); // the left marks are 4 pixels long
+        const qreal ratio = image.devicePixelRatio();
+        const QRect drawn = QRectF(QPointF(number.place.topLeft()) * ratio, QSizeF(number.place.size()) * ratio).toRect();
+        for (int y = drawn.top(); y <= drawn.bottom(); ++y)
+            for (int x = drawn.left(); x <= drawn.right(); ++x)
+                ASSERT_NE(image.pixelColor(x, y), kBlue) << number.text.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    World, TicksAndZero,
+    ::testing::Values(
+        Shown{"InTheBox", {{"0", "1"}, {"1", "2"}}, false, true, "0"},
+        // t −2 … 12: a point right after the mark of 60000, one under the number 4.
+        Shown{"PointsWhereNumbersStand", {{"0", "101325"}, {"-1,4", "60000"}, {"4", "3000"}, {"10", "26500"}}, false,
+              true, "0"},
+        // Open marks along the bottom under the numbers 2 … 10.
+        Shown{"OpenMarksOnTheLogScale", {{"0", "100"}, {"2", "-1"}, {"4", "0"}, {"6", "-5"}, {"8", "0"}, {"10", "1"}},
+              true, true, "0"},
+        Shown{"ZeroAtTheEdge", {{"0,5", "1000"}, {"10", "2000"}}, false, true, ""}, // t 0 … 12
+        Shown{"ZeroOutside", {{"100", "1000"}, {"200", "2000"}}, false, false, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Beside the graph, while it shows: the points the scale cannot show, and
+// why a curve with a ≤ 0 (the start values where the larger y are negative)
+// is not drawn.
+TEST_F(Points, LogScaleSaysWhatItCannotShow)
+{
+    show({{"0", "100"}, {"2", "-1"}, {"4", "0"}, {"6", "50"}}, true);
+    QWidget* note = find("logNote");
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_EQ(textOf("logNote"), texts::hiddenPoints(2));
+    click("Command5");
+    EXPECT_FALSE(note->isVisible());
+    yv(0)->clear();
+    typeInto(yv(0), "-200");
+    enterGraphView();
+    EXPECT_EQ(textOf("logNote"), texts::hiddenPoints(3) + "\n" + texts::kCurveNotOnLog);
+}
+
+// Currents in amperes lie inside the box, flat on its bottom edge; the
+// view that follows them gives them a world of their own, and back.
+TEST_F(Points, ViewFollowsSmallDataWhenAsked)
+{
+    show({{"0", "0,0016"}, {"1", "0,0022"}, {"2", "0,0027"}, {"3", "0,0033"}, {"4", "0,004"}, {"5", "0,0046"}});
+    EXPECT_EQ(ends(), QStringList({"-5", "15", "0", "10"}));
+    useMenu(find("graf"), texts::kFitViewToData);
+    EXPECT_EQ(ends(), QStringList({"-1", "6", "0", "0,005"}));
+    EXPECT_GE(find<Graph>("graf")->tickNumbers().size(), 4u);
+    useMenu(find("graf"), texts::kFitViewToData);
+    EXPECT_EQ(ends(), QStringList({"-5", "15", "0", "10"}));
+    EXPECT_TRUE(messages.empty()) << messageTexts().toStdString();
 }
 
 } // namespace

@@ -413,7 +413,7 @@ std::string Session::useGraphMenu()
 {
     const QString entry = pick<QString>({texts::kCopyImage, texts::kSaveImage, texts::kPrint, texts::kCopyResults,
                                          texts::kBestFit, texts::kBestFit, texts::kResults, texts::kDataStart,
-                                         texts::kLogScale});
+                                         texts::kLogScale, texts::kFitViewToData});
     chosenFile = pickFile(kImageFiles);
     if (entry == texts::kBestFit && below(2))
         oneEvent([&] { QTest::keyClick(find("graf"), Qt::Key_M, Qt::ControlModifier); });

@@ -98,12 +98,13 @@ std::vector<std::string> formInTabOrder()
     return controls;
 }
 
-// The form's own controls, in the order the Tab key visits those shown.
+// The form's own controls, in the order the Tab key visits those shown; the
+// logarithmic scale's note is added beside them.
 std::vector<std::string> inFocusChain(const QWidget& form)
 {
     std::vector<std::string> controls;
     for (const QWidget* w = form.nextInFocusChain(); w != &form; w = w->nextInFocusChain())
-        if (w->parentWidget() == &form) {
+        if (w->parentWidget() == &form && w->objectName() != "logNote") {
             const QVariant row = w->property("index");
             controls.push_back(placed(w->objectName(), row.isValid() ? row.toInt() : -1, w->geometry()));
         }

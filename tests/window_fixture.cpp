@@ -12,6 +12,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -126,6 +127,41 @@ double WindowTest::shownNumber(const char* name) const
         ADD_FAILURE() << name << " shows no number: " << textOf(name).toStdString();
         return 0.0;
     }
+}
+
+namespace {
+
+// The share of near-black pixels, the texts' and the lines', within what is
+// not white; -1 when the file cannot be rasterised.
+double darkShare(const QString& path)
+{
+    const QString png = path + ".png", width = "1200";
+    const QStringList tool =
+        path.endsWith(".pdf")
+            ? QStringList{"pdftoppm", "-png", "-singlefile", "-scale-to-x", width, "-scale-to-y", "-1", path, path}
+            : QStringList{"rsvg-convert", "-w", width, "-o", png, path};
+    if (QProcess::execute(tool.first(), tool.mid(1)) != 0)
+        return -1;
+    const QImage image = QImage(png).convertToFormat(QImage::Format_Grayscale8);
+    int dark = 0;
+    QRect drawn;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            dark += grey < 96;
+            if (grey < 250)
+                drawn |= QRect(x, y, 1, 1);
+        }
+    return drawn.isEmpty() ? -1 : double(dark) / (drawn.width() * drawn.height());
+}
+
+} // namespace
+
+void expectPdfDrawsAsSvg(const QString& pdf, const QString& svg)
+{
+    const double inSvg = darkShare(svg);
+    ASSERT_GT(inSvg, 0) << svg.toStdString();
+    EXPECT_NEAR(darkShare(pdf) / inSvg, 1, 0.2) << pdf.toStdString();
 }
 
 QString WindowTest::numberText(double x) const

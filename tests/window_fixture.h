@@ -54,6 +54,10 @@ private:
     QString previous;
 };
 
+// The PDF and the SVG of one picture, rasterised alike by poppler's and
+// librsvg's tools, as dark as each other: texts drawn at one size.
+void expectPdfDrawsAsSvg(const QString& pdf, const QString& svg);
+
 // A shown Form1 whose messages are recorded, each with the window's state
 // at the moment it was shown.
 class WindowTest : public ::testing::Test {

@@ -29,6 +29,7 @@ struct Choice {
     std::vector<double> t, y;
     std::variant<World, NoWorld> expected;
     double sY = 1;
+    SmallData small = SmallData::InTheBox;
 };
 
 const Choice kChoices[] = {
@@ -45,6 +46,10 @@ const Choice kChoices[] = {
     {"BeyondTheLargest", {0, 1}, {1, 1e301}, NoWorld::TooLarge},
     {"NotANumber", {0}, {NAN}, NoWorld::TooLarge},
     {"TooNearZero", {100}, {1e-305}, NoWorld::TooSmall},
+    // Asked to follow the data: currents in amperes, t −0.25…5.25 by 1, y to 0.00483 by 0.0005.
+    {"SmallDataFollowed", {0, 1, 2, 3, 4, 5}, {0.0016, 0.0022, 0.0027, 0.0033, 0.004, 0.0046},
+     World{-1, 6, 0, 0.005}, 0.0005, SmallData::InTheirWorld},
+    {"NoPointFollowed", {}, {}, kBox, 1, SmallData::InTheirWorld},
 };
 
 class WorldChoice : public ::testing::TestWithParam<Choice> {};
@@ -52,7 +57,7 @@ class WorldChoice : public ::testing::TestWithParam<Choice> {};
 TEST_P(WorldChoice, IsTheRoundBoxHoldingEveryPointAndTheBoxMapsOntoIt)
 {
     const Choice& c = GetParam();
-    const std::variant<World, NoWorld> chosen = chooseWorld(c.t, c.y);
+    const std::variant<World, NoWorld> chosen = chooseWorld(c.t, c.y, c.small);
     const World* w = std::get_if<World>(&chosen);
     const World* e = std::get_if<World>(&c.expected);
     ASSERT_TRUE((w && e) || (!e && chosen == c.expected));

@@ -29,9 +29,10 @@ bool shownOnLog(double y)
     return y >= kSmallestLogY;
 }
 
-std::variant<View, NoWorld> chooseView(std::span<const double> t, std::span<const double> y, bool logarithmic)
+std::variant<View, NoWorld> chooseView(std::span<const double> t, std::span<const double> y, bool logarithmic,
+                                       SmallData small)
 {
-    const std::variant<World, NoWorld> world = chooseWorld(t, y);
+    const std::variant<World, NoWorld> world = chooseWorld(t, y, small);
     if (const NoWorld* none = std::get_if<NoWorld>(&world))
         return *none;
     if (!logarithmic)

@@ -34,7 +34,8 @@ bool shownOnLog(double y);
 // The world of the points, and on the logarithmic scale the decades that
 // hold the points it shows strictly inside, the others counted as hidden;
 // no logarithmic view when it would show no point.
-std::variant<View, NoWorld> chooseView(std::span<const double> t, std::span<const double> y, bool logarithmic);
+std::variant<View, NoWorld> chooseView(std::span<const double> t, std::span<const double> y, bool logarithmic,
+                                       SmallData small = SmallData::InTheBox);
 
 // The values at the bottom and top edges.
 Range yEdges(const View& view);

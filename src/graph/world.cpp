@@ -58,9 +58,9 @@ Range roundedOut(const Range& r)
 
 } // namespace
 
-std::variant<World, NoWorld> chooseWorld(std::span<const double> t, std::span<const double> y)
+std::variant<World, NoWorld> chooseWorld(std::span<const double> t, std::span<const double> y, SmallData small)
 {
-    if (holdsAll(kBox, t, y))
+    if (t.empty() || (small == SmallData::InTheBox && holdsAll(kBox, t, y)))
         return kBox;
     if (!withinLargest(t) || !withinLargest(y))
         return NoWorld::TooLarge;

@@ -7,6 +7,7 @@
 #include "window/fitting/error_map.h"
 #include "window/graph/graph_menu.h"
 #include "window/graph/graph_view.h"
+#include "window/graph/log_note.h"
 
 namespace ajuste {
 
@@ -19,6 +20,7 @@ void addFeatures(Form1& form)
     new DataStartEntry(form, *graphMenu);
     new ErrorMap(form, *graphMenu, *bestFit);
     new GraphView(form, *graphMenu);
+    new LogNote(form);
 }
 
 } // namespace ajuste

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>
@@ -63,6 +65,13 @@ struct Format {
 inline constexpr Format kFormats[] = {{"png", savePng}, {"svg", saveSvg}, {"pdf", savePdf}};
 
 } // namespace
+
+QFont pictureFont(const QFont& shown)
+{
+    QFont font(shown);
+    font.setPixelSize(QFontInfo(shown).pixelSize());
+    return font;
+}
 
 void fitInto(QPainter& painter, const QRectF& target, const QSizeF& size)
 {

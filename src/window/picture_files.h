@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QFont;
 class QImage;
 class QPagedPaintDevice;
 class QPainter;
@@ -22,6 +23,11 @@ struct Picture {
     // Scaled to fit the target, keeping its aspect, centred on it.
     std::function<void(QPainter& painter, const QRectF& target)> paint;
 };
+
+// The font as the screen shows it, sized in the picture's logical pixels.
+// Sized in points it would follow the resolution of the device painted on,
+// not the picture's scale: twelve times too large on a PDF's 1200 dpi.
+QFont pictureFont(const QFont& shown);
 
 // Turns the painter so that a picture of this size, painted from (0, 0),
 // fits the target, keeping its aspect, centred on it.

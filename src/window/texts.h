@@ -91,11 +91,13 @@ inline constexpr const char* kSaveImage = "Guardar imagen…";
 inline constexpr const char* kPrint = "Imprimir…";
 inline constexpr const char* kCopyResults = "Copiar resultados";
 inline constexpr const char* kLogScale = "Escala logarítmica";
+inline constexpr const char* kFitViewToData = "Ajustar la vista a los datos";
 inline QString hiddenPoints(int count)
 {
     return count == 1 ? QString("1 punto con f(t) ≤ 0 no cabe en la escala logarítmica")
                       : QString("%1 puntos con f(t) ≤ 0 no caben en la escala logarítmica").arg(count);
 }
+inline constexpr const char* kCurveNotOnLog = "La curva no se dibuja: con a ≤ 0, f(t) ≤ 0 no cabe en la escala logarítmica";
 inline constexpr const char* kImageFilters = "Imagen PNG (*.png);;Imagen SVG (*.svg);;Documento PDF (*.pdf)";
 inline constexpr const char* kCannotSaveImage = "No se pudo guardar la imagen.";
 inline constexpr const char* kCannotPrint = "No se pudo imprimir.";

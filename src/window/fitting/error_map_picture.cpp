@@ -42,12 +42,6 @@ struct Layout {
     std::vector<double> acrossTicks, upTicks;
 };
 
-// Where the colour bar's labels stand, from 0 at its foot to 1 at its top.
-struct BarLabel {
-    double fraction;
-    QString text;
-};
-
 // 10 to a whole power as 10 with the power raised: 10⁻³, 10¹².
 QString powerOfTenText(double exponent)
 {
@@ -88,23 +82,49 @@ std::optional<QLineF> clipped(const QLineF& line, const QRectF& rect)
     return QLineF(line.pointAt(enter), line.pointAt(leave));
 }
 
+constexpr int kFewestDigits = 3;
+constexpr int kMostDigits = 15; // the most a number is written with
+
+bool allDiffer(const std::vector<BarLabel>& labels)
+{
+    return std::ranges::adjacent_find(labels, {}, &BarLabel::text) == labels.end();
+}
+
+// Deep in a zoom the levels differ in late digits: as few digits as tell
+// them apart, and a text only once when even fifteen cannot.
+std::vector<BarLabel> levelLabels(const MapPicture& picture, const Range& logs)
+{
+    std::vector<BarLabel> labels;
+    for (int digits = kFewestDigits; digits <= kMostDigits && (labels.empty() || !allDiffer(labels)); ++digits) {
+        labels.clear();
+        for (double level : picture.layers.levels)
+            labels.push_back({logs.fractionOf(level), picture.text(roundedTo(std::pow(10.0, level), digits))});
+    }
+    const auto repeated = std::ranges::unique(labels, {}, &BarLabel::text);
+    labels.erase(repeated.begin(), repeated.end());
+    return labels;
+}
+
+} // namespace
+
 std::vector<BarLabel> barLabels(const MapPicture& picture)
 {
-    auto errorText = [&](double error) { return picture.text(roundedTo(error, 3)); };
-    std::vector<BarLabel> labels;
     if (const std::optional<Range>& logs = picture.layers.logs) {
         const std::vector<double>& levels = picture.layers.levels;
-        const bool decades = std::ranges::all_of(levels, [](double level) { return level == std::round(level); });
+        if (!std::ranges::all_of(levels, [](double level) { return level == std::round(level); }))
+            return levelLabels(picture, *logs);
+        std::vector<BarLabel> labels;
         for (double level : levels)
-            labels.push_back({logs->fractionOf(level),
-                              decades ? powerOfTenText(level) : errorText(std::pow(10.0, level))});
+            labels.push_back({logs->fractionOf(level), powerOfTenText(level)});
         return labels;
     }
     for (double error : picture.layers.surface.errors)
         if (!overflowed(error))
-            return {{0.0, errorText(error)}};
-    return labels;
+            return {{0.0, picture.text(roundedTo(error, kFewestDigits))}};
+    return {};
 }
+
+namespace {
 
 double widest(const QFontMetricsF& metrics, const QStringList& texts)
 {

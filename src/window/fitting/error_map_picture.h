@@ -29,6 +29,14 @@ struct MapPicture {
     QFont font;
 };
 
+// Where the colour bar's labels stand, from 0 at its foot to 1 at its top.
+struct BarLabel {
+    double fraction;
+    QString text;
+};
+
+// Each differs from the next.
+std::vector<BarLabel> barLabels(const MapPicture& picture);
 // Where the cells lie in a picture of this size, in its logical pixels:
 // around them the axes and the colour bar.
 QRectF plotArea(const QSizeF& size, const MapPicture& picture);

@@ -74,7 +74,7 @@ Picture ErrorMapView::picture() const
 
 MapPicture ErrorMapView::mapPicture() const
 {
-    return {layers_, marks_, path_, text_, font()};
+    return {layers_, marks_, path_, text_, pictureFont(font())};
 }
 
 void ErrorMapView::paintEvent(QPaintEvent*)

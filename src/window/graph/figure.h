@@ -29,7 +29,7 @@ struct Figure {
     QRect graphPlace;
     std::vector<PlacedText> axisNumbers = {};
     QStringList lines = {};
-    QFont font; // sized in pixels, so that it scales with the figure
+    QFont font; // sized in pixels (pictureFont), so that it scales with the figure
 };
 
 // In the window's logical pixels.

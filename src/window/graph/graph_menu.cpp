@@ -3,6 +3,7 @@
 #include "window/form1.h"
 #include "window/graph/figure.h"
 #include "window/graph/graph_widget.h"
+#include "window/graph/log_note.h"
 #include "window/texts.h"
 
 #include <QLabel>
@@ -58,10 +59,8 @@ void GraphMenu::printImage()
 // with the current values and the errors whose read-outs show one.
 Figure GraphMenu::figure() const
 {
-    const QFontInfo shown(form_.font());
     const Graph& graph = form_.graph();
-    Figure f{.graph = graph, .graphPlace = graph.geometry(), .font = QFont(shown.family())};
-    f.font.setPixelSize(shown.pixelSize());
+    Figure f{.graph = graph, .graphPlace = graph.geometry(), .font = pictureFont(form_.font())};
     for (const QLabel* label : form_.axisLabels())
         f.axisNumbers.push_back({label->geometry(), label->text(), label->alignment()});
     const Params& p = form_.state().p;
@@ -71,8 +70,7 @@ Figure GraphMenu::figure() const
                                std::pair{normalised, texts::kNormalisedErrorLine}})
         if (!shown.isEmpty())
             f.lines << QString(line).arg(shown);
-    if (const std::optional<Decades>& log = form_.state().view.log; log && log->hidden > 0)
-        f.lines << texts::hiddenPoints(log->hidden);
+    f.lines << logScaleNotes(form_.state().view, p);
     return f;
 }
 

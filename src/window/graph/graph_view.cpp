@@ -34,9 +34,11 @@ void showAxisNumber(const AxisLabel& axis, const QString& number)
 
 GraphView::GraphView(Form1& form, GraphMenu& menu)
     : QObject(&form), form_(form),
-      logEntry_((menu.addSeparator(), menu.addEntry(texts::kLogScale, [this] { setLogarithmic(logEntry_->isChecked()); })))
+      logEntry_((menu.addSeparator(), menu.addEntry(texts::kLogScale, [this] { setLogarithmic(logEntry_->isChecked()); }))),
+      fitEntry_(menu.addEntry(texts::kFitViewToData, [this] { setFitToData(); }))
 {
     logEntry_->setCheckable(true);
+    fitEntry_->setCheckable(true);
     connect(&form, &Form1::pointsToShow, this, &GraphView::followData);
     showAxes(form.state().view);
 }
@@ -45,15 +47,27 @@ GraphView::GraphView(Form1& form, GraphMenu& menu)
 // when it can show some of them, else on the linear one after saying why.
 void GraphView::followData()
 {
-    const Form1::Points points = form_.points();
-    std::variant<View, NoWorld> chosen = chooseView(points.t, points.y, logEntry_->isChecked());
-    if (const NoWorld* reason = std::get_if<NoWorld>(&chosen)) {
+    std::variant<View, NoWorld> view = chosen(logEntry_->isChecked());
+    if (const NoWorld* reason = std::get_if<NoWorld>(&view)) {
         form_.dialogs().say(texts::noWorld(*reason));
         if (*reason != NoWorld::NoPositivePoint)
             return;
-        chosen = chooseView(points.t, points.y, false);
+        view = chosen(false);
     }
-    show(std::get<View>(chosen));
+    show(std::get<View>(view));
+}
+
+// A new world may move the parameters to its start values: evaluated again.
+void GraphView::setFitToData()
+{
+    followData();
+    form_.setParameters(form_.state().p);
+}
+
+std::variant<View, NoWorld> GraphView::chosen(bool logarithmic) const
+{
+    const SmallData small = fitEntry_->isChecked() ? SmallData::InTheirWorld : SmallData::InTheBox;
+    return chooseView(form_.points().t, form_.points().y, logarithmic, small);
 }
 
 // The world stays; only the vertical axis changes.
@@ -62,13 +76,13 @@ void GraphView::setLogarithmic(bool on)
     View view = form_.state().view;
     view.log.reset();
     if (on) {
-        const std::variant<View, NoWorld> chosen = chooseView(form_.points().t, form_.points().y, true);
-        if (const NoWorld* reason = std::get_if<NoWorld>(&chosen)) {
+        const std::variant<View, NoWorld> logView = chosen(true);
+        if (const NoWorld* reason = std::get_if<NoWorld>(&logView)) {
             form_.dialogs().say(texts::noWorld(*reason));
             logEntry_->setChecked(false);
             return;
         }
-        view.log = std::get<View>(chosen).log;
+        view.log = std::get<View>(logView).log;
     }
     show(view);
     form_.redrawGraph();
@@ -91,10 +105,12 @@ void GraphView::showAxes(const View& view)
     showAxisNumber(axes.inicio, form_.text(y.low));
     showAxisNumber(axes.Final, form_.text(y.high));
 
+    // The line wherever the world holds t = 0; its "0" only inside, as an
+    // end's number says it at an edge.
     const std::optional<double> zero = zeroLineX(world);
     Graph& graph = form_.graph();
     graph.setZeroLine(zero);
-    axes.Label14.label->setText(zero ? "0" : "");
+    axes.Label14.label->setText(world.tLow < 0 && world.tHigh > 0 ? "0" : "");
     axes.Label14.label->setGeometry(
         axes.Label14.formPlace.translated(zero ? toPixels(*zero - kZeroX, graph.pixelsPerTwip()) : 0, 0));
     showTicks(view);
@@ -109,8 +125,11 @@ void GraphView::showTicks(const View& view)
         auto tick = [&](double at, double value, Range edges) {
             return Tick{at, value > edges.low && value < edges.high ? form_.text(value) : QString()};
         };
-        for (double t : ticks(world.tLow, world.tHigh))
+        for (double t : ticks(world.tLow, world.tHigh)) {
             across.push_back(tick(graphX(t, world), t, {world.tLow, world.tHigh}));
+            if (t == 0)
+                across.back().text.clear(); // Label14 writes it, under the graph
+        }
         for (double v : view.log ? logTicks(*view.log) : ticks(y.low, y.high))
             up.push_back(tick(graphY(v, view), v, y));
     }

@@ -1,6 +1,7 @@
 #include "window/graph/graph_widget.h"
 
 #include "graph/plot.h"
+#include "window/picture_files.h"
 #include "window/twips.h"
 
 #include <QMouseEvent>
@@ -10,12 +11,6 @@
 #include <cmath>
 
 namespace ajuste {
-
-namespace {
-
-inline constexpr int kTickLength = 60; // twips
-
-} // namespace
 
 Graph::Graph(double pixelsPerTwip, QWidget* parent)
     : QWidget(parent),
@@ -119,27 +114,35 @@ void Graph::paint(QPainter& painter) const
     paintTicks(painter);
 }
 
-// Marks inwards from the bottom and left edges, each value beside its mark.
+// The points and the open marks are drawn wider than the curve's pixels.
+std::vector<TickNumber> Graph::tickNumbers() const
+{
+    std::vector<QRect> covered{lineAtZero()};
+    for (const Dot& dot : dots_)
+        if (dot.open || dot.place.width() > 1)
+            covered.push_back(dot.place);
+    return placeTickNumbers(bottomTicks_, leftTicks_, scale_, QRect(QPoint(), size_),
+                            QFontMetrics(pictureFont(font())), std::move(covered));
+}
+
+// Marks inwards from the bottom and left edges.
 void Graph::paintTicks(QPainter& painter) const
 {
     painter.save();
     painter.setPen(Qt::black);
-    painter.setFont(font());
+    painter.setFont(pictureFont(font()));
     const int mark = toPixels(kTickLength, scale_);
-    const int textHeight = painter.fontMetrics().height();
     const int bottom = size_.height();
     for (const Tick& tick : bottomTicks_) {
         const int x = toPixels(tick.at, scale_);
         painter.drawLine(x, bottom - mark, x, bottom);
-        painter.drawText(QRect(x - size_.width(), bottom - mark - textHeight, 2 * size_.width(), textHeight),
-                         Qt::AlignHCenter | Qt::AlignBottom, tick.text);
     }
     for (const Tick& tick : leftTicks_) {
         const int y = toPixels(tick.at, scale_);
         painter.drawLine(0, y, mark, y);
-        painter.drawText(QRect(mark + 2, y - textHeight / 2, size_.width(), textHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                         tick.text);
     }
+    for (const TickNumber& number : tickNumbers())
+        painter.drawText(number.place, Qt::AlignCenter, number.text);
     painter.restore();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/graph/tick_numbers.h"
+
 #include <QColor>
 #include <QImage>
 #include <QRect>
@@ -12,13 +14,6 @@
 class QPainter;
 
 namespace ajuste {
-
-// A tick mark on an edge of the graph, at a twip coordinate along it, with
-// the value it stands for (empty where an axis number says it already).
-struct Tick {
-    double at;
-    QString text;
-};
 
 // The graph area `graf`: a picture box that keeps what was drawn in an
 // image of its own, so a covered window repaints it, and a record of it, so
@@ -49,6 +44,9 @@ public:
     // What the window shows of the graph, Line2 included, in its logical pixels.
     void paint(QPainter& painter) const;
     double pixelsPerTwip() const { return scale_; }
+    // Where the tick numbers stand, off the points, the open marks and the
+    // line at t = 0 drawn now.
+    std::vector<TickNumber> tickNumbers() const;
 
 signals:
     void clicked();
