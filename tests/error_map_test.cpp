@@ -2,6 +2,7 @@
 #include "worked_example.h"
 
 #include "fitting/evaluation.h"
+#include "graph/bar_map.h"
 #include "window/fitting/error_map.h"
 #include "window/fitting/error_map_picture.h"
 #include "window/fitting/error_map_view.h"
@@ -170,6 +171,31 @@ TEST_F(ErrorMap, ColourBarLabelsDifferAtAnyZoom)
         for (std::size_t k = 1; k < labels.size(); ++k)
             EXPECT_NE(labels[k - 1].text, labels[k].text) << spacing;
     }
+}
+
+// New points typed and shown: the planes span the new world's bars, and the
+// cross of a fit stays only while it is the optimum of the plane shown.
+TEST_F(ErrorMap, FollowsTheWorldAndDropsAStaleOptimum)
+{
+    ErrorMapView* view = openMap();
+    useMenu(find("graf"), texts::kBestFit);
+    ASSERT_TRUE(view->marks().optimum);
+    find<ScrollBar>("TSCR")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_FALSE(view->marks().optimum);
+    find<ScrollBar>("TSCR")->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_TRUE(view->marks().optimum);
+
+    click("Command5");
+    for (int row = 0; row < 3; ++row)
+        fillRow(row, QString::number(40 * row), QString::number(1566 - 500 * row));
+    click("Command5");
+    waitForMap();
+    const World world = state().view.world;
+    ASSERT_NE(world, kBox);
+    EXPECT_EQ(view->layers().surface.across, barRange(world, kScaleA));
+    EXPECT_EQ(view->layers().surface.up, barRange(world, kScaleC));
+    EXPECT_FALSE(view->marks().optimum);
+    view->window()->close();
 }
 
 } // namespace
