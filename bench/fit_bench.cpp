@@ -2,6 +2,7 @@
 #include "fitting/error_surface.h"
 #include "fitting/least_squares.h"
 #include "fitting/parameter_scale.h"
+#include "graph/box_map.h"
 #include "graph/plot.h"
 #include "window/application.h"
 #include "window/fitting/error_map_layers.h"
@@ -46,11 +47,11 @@ void Evaluation(benchmark::State& state)
 }
 BENCHMARK(Evaluation);
 
-Params tenThousandSteps(const Data& data)
+Params tenThousandSteps(const Data& data, const World& world = kBox)
 {
-    Params p{4, 0.25, 0};
+    Params p = toWorld(world, {4, 0.25, 0});
     Sums s;
-    const bool stopped = runBatch(p, s, {}, data.t, data.y, 1e300, sameStep(1e-7), 10000);
+    const bool stopped = runBatch(p, s, {}, data.t, data.y, 1e300, stepSizes(world, 1e-7), 10000);
     benchmark::DoNotOptimize(stopped);
     return p;
 }
@@ -88,6 +89,24 @@ void TenThousandSteps(benchmark::State& state)
                                   bestSeconds([&] { return twoHundredThousandExps(data); });
 }
 BENCHMARK(TenThousandSteps)->Unit(benchmark::kMillisecond);
+
+// The same points stretched into a world of counts over minutes, where each
+// parameter has a step of its own.
+void TenThousandStepsInAWorld(benchmark::State& state)
+{
+    const World world{-60, 1140, 0, 1e4};
+    const BoxMap map = boxMap(world);
+    Data data;
+    for (std::size_t i = 0; i < data.t.size(); ++i) {
+        data.t[i] = worldT(map, data.t[i]);
+        data.y[i] *= map.sY;
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tenThousandSteps(data, world));
+    state.counters["exp_ratio"] = bestSeconds([&] { return tenThousandSteps(data, world); }) /
+                                  bestSeconds([&] { return twoHundredThousandExps(Data{}); });
+}
+BENCHMARK(TenThousandStepsInAWorld)->Unit(benchmark::kMillisecond);
 
 // The map of the squared error over a and c as far as their bars reach,
 // t0 held, 256 × 256 cells: a dragged bar of t0 computes it again.
