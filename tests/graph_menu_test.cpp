@@ -2,6 +2,7 @@
 
 #include "window/graph/figure.h"
 #include "window/graph/graph_widget.h"
+#include "window/texts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -82,7 +83,8 @@ TEST_F(GraphMenu, CopiesTheFigureAtTwiceTheScreensPixelsAndTheResults)
 
     pick("Copiar resultados");
     const QString errors = "Error cuadrático\t" + textOf("label9") + "\nError normalizado (%)\t" + textOf("label10");
-    EXPECT_EQ(QApplication::clipboard()->text(), "Puntos\t2\na\t5\nc\t1\nt0\t0\n" + errors);
+    const QString residuals = QString("\n%1\n0\t4\t5\t-1\n1\t10\t13,5914091422952\t-3,59140914229523").arg(texts::kResidualColumns);
+    EXPECT_EQ(QApplication::clipboard()->text(), "Puntos\t2\na\t5\nc\t1\nt0\t0\n" + errors + residuals);
 }
 
 // On a page of any shape the figure keeps its aspect: the graph's green

@@ -6,6 +6,7 @@
 #include "fitting/parameter_scale.h"
 #include "graph/box_map.h"
 #include "window/fitting/error_map_view.h"
+#include "window/fitting/residuals_view.h"
 #include "window/graph/scroll_bar.h"
 #include "window/texts.h"
 
@@ -60,7 +61,8 @@ private:
     std::string paste(QLineEdit* cell);
     std::string useGraphMenu();
     std::string useMap();
-    void openMap();
+    std::string useResiduals();
+    void openWindows();
 
     QString randomText();
     QString randomBlock();
@@ -99,6 +101,7 @@ private:
     QLineEdit* untaken = nullptr; // a parameter box typed into and not yet left
     std::size_t mostInOneEvent = 0;
     ErrorMapView* map = nullptr; // open from the start to the end
+    ResidualsView* residuals = nullptr; // so are they
 };
 
 const QString kData = texts::kDataFileName;
@@ -157,7 +160,7 @@ std::string Session::act()
     case 7: return state().modoTabla ? typeText() : moveBar();
     case 8: return replaceFile(kData);
     case 9: return state().modoTabla ? useTable() : useGraphMenu();
-    case 10: return useMap();
+    case 10: return below(3) ? useMap() : useResiduals();
     default: return saveOrLoad();
     }
 }
@@ -422,15 +425,16 @@ std::string Session::useGraphMenu()
     return "graph menu " + entry.toStdString() + " " + chosenFile.toStdString();
 }
 
-// The map of the error, opened through its menu entry before the first
-// action, and the window active again.
-void Session::openMap()
+// The map of the error and the residuals, opened through their menu
+// entries before the first action, and the window active again.
+void Session::openWindows()
 {
     for (QAction* action : form->findChildren<QAction*>())
-        if (action->text() == texts::kErrorMap)
+        if (action->text() == texts::kErrorMap || action->text() == texts::kResiduals)
             action->trigger();
     map = form->findChild<ErrorMapView*>();
-    ASSERT_TRUE(map && map->isVisible());
+    residuals = form->findChild<ResidualsView*>();
+    ASSERT_TRUE(map && map->isVisible() && residuals && residuals->isVisible());
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
 }
@@ -461,6 +465,14 @@ std::string Session::useMap()
         return "map menu " + entry.toStdString();
     }
     }
+}
+
+std::string Session::useResiduals()
+{
+    const QString entry = pick<QString>({texts::kCopyImage, texts::kSaveImage, texts::kPrint});
+    chosenFile = pickFile(kImageFiles);
+    choose(residuals, entry);
+    return "residuals menu " + entry.toStdString() + " " + chosenFile.toStdString();
 }
 
 // A saved file holds the table: datos.txt's format the captured texts, a
@@ -545,6 +557,16 @@ void Session::expectSound(std::size_t messagesBefore)
 
     EXPECT_TRUE(map->isVisible()) << "the map closed";
     EXPECT_EQ(map->marks().current, state().p) << "the map's marker is elsewhere";
+    const ResidualsPlot& shown = residuals->plot();
+    const World& world = state().view.world;
+    EXPECT_TRUE(residuals->isVisible() && shown.t == (Range{world.tLow, world.tHigh})) << "the residuals' t";
+    try {
+        EXPECT_EQ(shown.points, ajuste::residuals(state().p, form->points().t, form->points().y)) << "stale residuals";
+    } catch (const NumericError&) {
+        EXPECT_TRUE(shown.overflowed && shown.points.empty()) << "residuals that overflow drawn";
+    }
+    for (const Residual& r : shown.points)
+        EXPECT_LE(std::abs(r.residual), shown.residual.high) << "a residual off its axis";
 
     if (untaken && !untaken->hasFocus())
         untaken = nullptr;
@@ -576,7 +598,7 @@ void Session::run(std::uint64_t seed, long actions)
         printer.setOutputFileName("impresa.pdf");
         return below(4) != 0; // or the user cancels
     };
-    openMap();
+    openWindows();
     long peakAtStart = 0;
     for (long n = 1; n <= actions; ++n) {
         const std::size_t before = messages.size();

@@ -151,6 +151,9 @@ int main(int argc, char* argv[])
     trigger(window, "Resultados…");
     if (!save(shot(*window.findChild<QWidget*>("resultados")), folder, "resultados.png"))
         return 1;
+    trigger(window, "Residuos…");
+    if (!save(shot(*window.findChild<QWidget*>("residuos")), folder, "residuos.png"))
+        return 1;
 
     click(window, "Command5");
     fillTable(window, kAtmosphere);

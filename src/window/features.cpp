@@ -5,6 +5,7 @@
 #include "window/fitting/best_fit.h"
 #include "window/fitting/data_start_entry.h"
 #include "window/fitting/error_map.h"
+#include "window/fitting/residuals.h"
 #include "window/graph/graph_menu.h"
 #include "window/graph/graph_view.h"
 #include "window/graph/log_note.h"
@@ -19,6 +20,7 @@ void addFeatures(Form1& form)
     auto* bestFit = new BestFit(form, *graphMenu);
     new DataStartEntry(form, *graphMenu);
     new ErrorMap(form, *graphMenu, *bestFit);
+    new Residuals(form, *graphMenu, *bestFit);
     new GraphView(form, *graphMenu);
     new LogNote(form);
 }

@@ -12,6 +12,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -111,6 +112,13 @@ void savePictureAs(const Picture& picture, qreal screenRatio, const Dialogs& dia
     const QString path = dialogs.askFileToSave(texts::kImageFilters);
     if (!path.isEmpty() && !savePicture(picture, path, kPictureZoom * screenRatio))
         dialogs.say(texts::kCannotSaveImage);
+}
+
+void printPicture(const Picture& picture, const Dialogs& dialogs)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (dialogs.askPrinterSetUp(printer) && !paintOnPage(printer, picture))
+        dialogs.say(texts::kCannotPrint);
 }
 
 } // namespace ajuste

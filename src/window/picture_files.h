@@ -44,5 +44,7 @@ bool paintOnPage(QPagedPaintDevice& page, const Picture& picture);
 // message when it cannot be written.
 void copyPicture(const Picture& picture, qreal screenRatio);
 void savePictureAs(const Picture& picture, qreal screenRatio, const Dialogs& dialogs);
+// "Imprimir…": on one page of the printer asked for, scaled to it.
+void printPicture(const Picture& picture, const Dialogs& dialogs);
 
 } // namespace ajuste

@@ -174,4 +174,12 @@ inline constexpr const char* kMapName = "Mapa del error cuadrático sobre %1";
 // The two ranges, the held value, then the current point.
 inline constexpr const char* kMapDescription = "%1 y %2, con %3. Ahora %4.";
 
+// The residuals of the curve.
+inline constexpr const char* kResiduals = "Residuos…";
+inline constexpr const char* kResidualsOfFit = "Residuos del mejor ajuste";
+inline constexpr const char* kResidualsOfParameters = "Residuos con los parámetros actuales";
+inline constexpr const char* kResidualAxis = "y − f(t)";
+inline constexpr const char* kResidualsOverflow = "Desbordamiento: los residuos no se pueden calcular";
+inline constexpr const char* kResidualColumns = "t\ty\tf(t)\ty − f(t)";
+
 } // namespace ajuste::texts

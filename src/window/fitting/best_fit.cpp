@@ -1,6 +1,7 @@
 #include "window/fitting/best_fit.h"
 
 #include "window/fitting/bar_reach.h"
+#include "window/fitting/residuals.h"
 #include "window/fitting/results_window.h"
 #include "window/form1.h"
 #include "window/graph/graph_menu.h"
@@ -129,6 +130,7 @@ void BestFit::copyResults()
         for (const auto& [name, value] : fitResultRows())
             add(name, value);
     }
+    lines << residualLines(form_);
     QApplication::clipboard()->setText(lines.join('\n'));
 }
 

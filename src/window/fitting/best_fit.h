@@ -23,6 +23,9 @@ class BestFit : public QObject {
 public:
     BestFit(Form1& form, GraphMenu& menu);
 
+    // The last fit's optimum is where the parameters are, for these points.
+    bool fitIsCurrent() const;
+
 signals:
     // The optimum written into the boxes and bars, with what was fitted.
     void fitted(const FitResult& fit);
@@ -37,7 +40,6 @@ private:
     };
 
     void fit();
-    bool fitIsCurrent() const;
     std::vector<std::pair<QString, QString>> fitResultRows() const;
     void showResults();
     void refreshResults();

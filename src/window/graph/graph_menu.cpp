@@ -8,7 +8,6 @@
 
 #include <QLabel>
 #include <QMenu>
-#include <QPrinter>
 
 namespace ajuste {
 
@@ -50,9 +49,7 @@ void GraphMenu::saveImage()
 
 void GraphMenu::printImage()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    if (form_.dialogs().askPrinterSetUp(printer) && !paintOnPage(printer, figurePicture(figure())))
-        form_.dialogs().say(texts::kCannotPrint);
+    printPicture(figurePicture(figure()), form_.dialogs());
 }
 
 // The graph with the axis numbers as the window places them, the formula
