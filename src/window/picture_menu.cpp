@@ -20,4 +20,11 @@ QMenu* addPictureMenu(QWidget& shown, std::function<Picture()> picture, const Di
     return menu;
 }
 
+void bringToFront(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 } // namespace ajuste

@@ -16,4 +16,7 @@ class Dialogs;
 // further entries may follow.
 QMenu* addPictureMenu(QWidget& shown, std::function<Picture()> picture, const Dialogs& dialogs);
 
+// A feature's window shown, in front and active, as its menu entry opens it.
+void bringToFront(QWidget& window);
+
 } // namespace ajuste

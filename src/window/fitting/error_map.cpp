@@ -8,7 +8,7 @@
 #include "window/fitting/error_map_view.h"
 #include "window/form1.h"
 #include "window/graph/graph_menu.h"
-#include "window/picture_files.h"
+#include "window/picture_menu.h"
 #include "window/texts.h"
 
 #include "window/fitting/error_map_layers.h"
@@ -69,9 +69,7 @@ void ErrorMap::open()
 {
     if (!window_)
         build();
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    bringToFront(*window_);
     refresh();
 }
 
@@ -103,24 +101,10 @@ void ErrorMap::build()
     connect(view_, &ErrorMapView::picked, this, &ErrorMap::pick);
     connect(view_, &ErrorMapView::hovered, this, &ErrorMap::hover);
     connect(view_, &ErrorMapView::zoomed, this, &ErrorMap::zoom);
-    QMenu* menu = mapMenu();
-    view_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(view_, &QWidget::customContextMenuRequested, menu, [this, menu](const QPoint& at) {
-        menu->popup(view_->mapToGlobal(at));
-    });
-}
-
-QMenu* ErrorMap::mapMenu()
-{
-    auto* menu = new QMenu(view_);
-    auto ratio = [this] { return view_->devicePixelRatioF(); };
-    menu->addAction(texts::kCopyImage, this, [this, ratio] { copyPicture(view_->picture(), ratio()); });
-    menu->addAction(texts::kSaveImage, this,
-                    [this, ratio] { savePictureAs(view_->picture(), ratio(), form_.dialogs()); });
+    QMenu* menu = addPictureMenu(*view_, [this] { return view_->picture(); }, form_.dialogs());
     menu->addSeparator();
     menu->addAction(texts::kShowAll, this, &ErrorMap::showAll);
     menu->addAction(texts::kClearPath, this, &ErrorMap::clearPath);
-    return menu;
 }
 
 void ErrorMap::choosePlane(int index)

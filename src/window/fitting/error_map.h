@@ -14,7 +14,6 @@
 
 class QLabel;
 class QThreadPool;
-class QMenu;
 class QWidget;
 
 namespace ajuste {
@@ -45,7 +44,6 @@ signals:
 private:
     void open();
     void build();
-    QMenu* mapMenu();
     void choosePlane(int index);
     void showAll();
     void clearPath();

@@ -25,9 +25,7 @@ void Residuals::open()
 {
     if (!window_)
         build();
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    bringToFront(*window_);
     refresh();
 }
 
