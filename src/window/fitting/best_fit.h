@@ -23,6 +23,10 @@ class BestFit : public QObject {
 public:
     BestFit(Form1& form, GraphMenu& menu);
 
+    // The last fit while the parameters, the fixed ones and the points are
+    // those it was computed from; else null.
+    const FitResult* currentFit() const;
+
 signals:
     // The optimum written into the boxes and bars, with what was fitted.
     void fitted(const FitResult& fit);

@@ -48,6 +48,7 @@ private:
     QMenu* mapMenu();
     void choosePlane(int index);
     void showAll();
+    void showRegion();
     void clearPath();
     void takeData();
     void zoom(QPointF about, double factor);
