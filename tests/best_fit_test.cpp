@@ -1,10 +1,13 @@
 #include "near.h"
 #include "window_fixture.h"
 
+#include "window/fitting/fit_refusal.h"
 #include "window/fitting/results_window.h"
+#include "window/graph/graph_widget.h"
 #include "window/graph/scroll_bar.h"
 #include "window/texts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -43,27 +46,53 @@ TEST_F(BestFit, MenuEntryFillsBoxesBarsReadOutsAndResults)
     EXPECT_TRUE(messages.empty());
 }
 
-class BestFitOf : public WindowTest {};
+class BestFitOf : public WindowTest {
+protected:
+    // Three points near 4·2,5^t, fitted.
+    void fitThreePoints()
+    {
+        typeWorkedExample();
+        fillRow(2, "2", "25,5");
+        enterGraphView();
+        QTest::keyClick(find("graf"), Qt::Key_M, Qt::ControlModifier);
+    }
+};
 
 // Three points near 4·2,5^t: the fit has a degree of freedom left, and its
-// uncertainties are copied with the values; its gradient is not quite 0,
-// so a step leaves the optimum.
+// uncertainties are copied with the values and those of the rate; its
+// gradient is not quite 0, so a step leaves the optimum.
 TEST_F(BestFitOf, ThreePointsCopiesTheUncertainties)
 {
-    typeWorkedExample();
-    fillRow(2, "2", "25,5");
-    enterGraphView();
-    QTest::keyClick(find("graf"), Qt::Key_M, Qt::ControlModifier);
+    fitThreePoints();
     useMenu(find("graf"), texts::kCopyResults);
     const QString copied = QApplication::clipboard()->text();
-    for (const char* name : {"a", "c"})
+    for (const char* name : {"a", "c", "τ", "t₂"})
         EXPECT_TRUE(copied.contains(QString(texts::kStandardError).arg(name) + '\t')) << name;
+    for (const char* name : {texts::kGrowthTimeConstant, texts::kDoublingTime})
+        EXPECT_TRUE(copied.contains(QString(name) + '\t')) << name;
+    EXPECT_TRUE(copied.contains(QString(texts::kCorrelation).arg("a", "c") + '\t'));
     EXPECT_TRUE(copied.contains(QString(texts::kStartResult) + '\t' + texts::kFromCurrent));
 
     useMenu(find("graf"), texts::kResults);
     EXPECT_FALSE(form->findChild<ResultsWindow*>()->shownText().contains(texts::kStale));
     click("paso");
     EXPECT_TRUE(form->findChild<ResultsWindow*>()->shownText().contains(texts::kStale));
+}
+
+// Offered, and drawn under the curve, while the fit is current; a step takes it away.
+TEST_F(BestFitOf, ConfidenceBandOnlyWhileTheFitIsCurrent)
+{
+    QAction* band = nullptr;
+    for (QAction* action : form->findChildren<QAction*>())
+        if (action->text() == texts::kConfidenceBand)
+            band = action;
+    ASSERT_TRUE(band && !band->isEnabled());
+    fitThreePoints();
+    ASSERT_TRUE(band->isEnabled());
+    band->trigger();
+    EXPECT_TRUE(form->graph().hasUnderlay());
+    click("paso");
+    EXPECT_FALSE(band->isEnabled() || form->graph().hasUnderlay());
 }
 
 // c = ln 900 lies beyond CSCR's 6: the values are said and nothing moves.
@@ -114,6 +143,51 @@ TEST_F(BestFitOf, DataStartFromOnePointIsRefused)
     useMenu(find("graf"), texts::kDataStart);
     EXPECT_EQ(messageTexts(), texts::kNoStartTooFewPoints);
     expectStartParameters();
+}
+
+// A refusal and data that cause it, from where the window starts with the
+// boxes named ticked.
+struct Refusal {
+    std::vector<std::pair<const char*, const char*>> points;
+    std::vector<const char*> fixed;
+    QString said;
+};
+
+class BestFitRefused : public WindowTest, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(BestFitRefused, SaysWhyAndWhatToTry)
+{
+    const Refusal& r = GetParam();
+    for (int i = 0; i < int(r.points.size()); ++i)
+        fillRow(i, r.points[i].first, r.points[i].second);
+    enterGraphView();
+    for (const char* box : r.fixed)
+        QTest::mouseClick(find<QCheckBox>(box), Qt::LeftButton);
+    const Params before = state().p;
+    QTest::keyClick(find("graf"), Qt::Key_M, Qt::ControlModifier);
+    EXPECT_EQ(messageTexts(), r.said);
+    EXPECT_TRUE(state().p == before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Causes, BestFitRefused, ::testing::Values(
+    Refusal{{{"0", "4"}}, {"Check3"}, QString(texts::kTooFewPoints).arg(1).arg(2)},
+    Refusal{{{"0", "4"}}, {}, QString(texts::kTooFewPointsAAndT0).arg(1)},
+    Refusal{{{"0", "6,73"}, {"4,28", "-1,05"}}, {"Check3"}, texts::kNoMinimum}));
+
+// The window's own values never overflow (the recovery resets them), so a
+// start that does comes from the core's case; the data decide whether
+// their start can be offered instead.
+TEST_F(BestFitOf, OverflowingStartOffersTheDataStartWhereThereIsOne)
+{
+    FitResult fit;
+    fit.status = FitStatus::StartOverflows;
+    for (const auto& [y, said] : {std::pair{"2", texts::kStartOverflows}, {"-2", texts::kStartOverflowsOneSign}}) {
+        typeWorkedExample();
+        fillRow(1, "1", y);
+        enterGraphView();
+        EXPECT_EQ(fitRefusal(fit, *form), said);
+        click("Command5");
+    }
 }
 
 TEST_F(BestFit, EveryParameterFixedLeavesNothingToFit)

@@ -137,6 +137,29 @@ TEST_F(ErrorMap, AccessibleTextsFollowThePlaneAndTheParameters)
     view->window()->close();
 }
 
+// A third point near 4·2,5^t leaves a degree of freedom: after "Mejor ajuste"
+// the plane of a and c holds their joint region, whose reach is said and
+// zoomed to; a step leaves the optimum and takes the region away.
+TEST_F(ErrorMap, ConfidenceRegionAfterTheFit)
+{
+    click("Command5");
+    fillRow(2, "2", "25,5");
+    enterGraphView();
+    QTest::keyClick(find("graf"), Qt::Key_M, Qt::ControlModifier);
+    ErrorMapView* view = openMap();
+    ASSERT_TRUE(view->marks().region);
+    const ConfidenceRegion region = *view->marks().region;
+    EXPECT_TRUE(view->accessibleDescription().contains(". Región de confianza del 95 % del óptimo: a de "));
+    useMenu(view, texts::kShowRegion);
+    waitForMap();
+    EXPECT_NEAR(view->layers().surface.across.size(), 2 * region.xExtent.size(), 1e-9);
+    EXPECT_NEAR(view->layers().surface.up.low, region.yExtent.at(-0.5), 1e-9);
+    click("paso");
+    waitForMap();
+    EXPECT_FALSE(view->marks().region || view->accessibleDescription().contains("Región de confianza"));
+    view->window()->close();
+}
+
 TEST_F(ErrorMap, CopiesAndSavesItsPicture)
 {
     InTemporaryFolder folder;

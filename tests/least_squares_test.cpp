@@ -121,15 +121,15 @@ TEST(BestFit, DegenerateCasesGiveNoUncertainty)
         {"every time at t0: f does not change with c", {0, 0, 0}, {1, 2, 3}, {5, 1, 0}, t0Fixed, FitStatus::Converged},
         // 1e300·e^20 overflows, though its derivative in a does not; one
         // point of each sign gives no start from the data.
-        {"overflow at the start", {0, 20}, {1, -2}, {1e300, 1, 0}, {false, true, true}, FitStatus::NotConverged},
+        {"overflow at the start", {0, 20}, {1, -2}, {1e300, 1, 0}, {false, true, true}, FitStatus::StartOverflows},
         // Readings just below zero after the first time give no start from
         // the data, and from a = 5, c = 1 the solver takes a towards 0.
-        {"a collapsing", {0, 0, 40, 80}, {9.8, 9.7, -0.05, -0.02}, {5, 1, 0}, {}, FitStatus::NotConverged},
+        {"a collapsing", {0, 0, 40, 80}, {9.8, 9.7, -0.05, -0.02}, {5, 1, 0}, {}, FitStatus::NoMinimum},
         // A local minimum near c = 0.72 whose error, 35.75, is above the
         // mean's, 30.75; the error falls towards 5 as c goes to −∞.
-        {"a minimum worse than the mean", {0, 0, 3, 6}, {4, 4, -2, -1}, {-0.015, 0.7, 0}, {}, FitStatus::NotConverged},
+        {"a minimum worse than the mean", {0, 0, 3, 6}, {4, 4, -2, -1}, {-0.015, 0.7, 0}, {}, FitStatus::NoMinimum},
         // One point of each sign: the error falls as c goes to ±∞.
-        {"two signs", {0, 4.28}, {6.73, -1.05}, {2.34, -1.76, 0}, t0Fixed, FitStatus::NotConverged},
+        {"two signs", {0, 4.28}, {6.73, -1.05}, {2.34, -1.76, 0}, t0Fixed, FitStatus::NoMinimum},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

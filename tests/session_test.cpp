@@ -5,8 +5,10 @@
 #include "data/table_text.h"
 #include "fitting/parameter_scale.h"
 #include "graph/box_map.h"
+#include "window/fitting/best_fit.h"
 #include "window/fitting/error_map_view.h"
 #include "window/fitting/residuals_view.h"
+#include "window/graph/graph_widget.h"
 #include "window/graph/scroll_bar.h"
 #include "window/texts.h"
 
@@ -139,7 +141,8 @@ QRegularExpression ownTexts()
     QStringList said{kNoData, kUseComma, kOverflow, kFileMissing, kTooLong, about(kNoRows, kPastedText),
                      about(kNotNumbers, kPastedText).arg(kAny),
                      about(kUnevenColumns, kPastedText).arg(kAny), kCannotSaveImage, kCannotPrint, kNothingToFit,
-                     QString(kTooFewPoints).arg(kAny).arg(kAny), kNoConvergence, QString(kBeyondTheBars).arg(any, any, any),
+                     QString(kTooFewPoints).arg(kAny).arg(kAny), QString(kTooFewPointsAAndT0).arg(kAny),
+                     kNoConvergence, kStartOverflows, kStartOverflowsOneSign, kNoMinimum, QString(kBeyondTheBars).arg(any, any, any),
                      QString(kStartBeyondTheBars).arg(any, any, any), kNoStartTooFewPoints, about(kNoStartFixedA, any),
                      kNoStartOutOfRange, hiddenPoints(kAny)};
     for (const QString& name : kTableFiles) {
@@ -416,12 +419,15 @@ std::string Session::useGraphMenu()
 {
     const QString entry = pick<QString>({texts::kCopyImage, texts::kSaveImage, texts::kPrint, texts::kCopyResults,
                                          texts::kBestFit, texts::kBestFit, texts::kResults, texts::kDataStart,
-                                         texts::kLogScale, texts::kFitViewToData});
+                                         texts::kLogScale, texts::kFitViewToData, texts::kConfidenceBand});
     chosenFile = pickFile(kImageFiles);
     if (entry == texts::kBestFit && below(2))
         oneEvent([&] { QTest::keyClick(find("graf"), Qt::Key_M, Qt::ControlModifier); });
     else
         choose(find("graf"), entry); // Resultados… too leaves the window to come back to
+    // The band is offered only after a fit: turned on or off there now and then.
+    if (entry == texts::kBestFit && below(2))
+        choose(find("graf"), texts::kConfidenceBand);
     return "graph menu " + entry.toStdString() + " " + chosenFile.toStdString();
 }
 
@@ -555,6 +561,9 @@ void Session::expectSound(std::size_t messagesBefore)
             << "unknown message: " << messages[k].text.toStdString();
     EXPECT_LE(mostInOneEvent, 2u) << "one event showed more than two messages";
 
+    if (form->graph().hasUnderlay()) {
+        EXPECT_TRUE(form->findChild<BestFit*>()->currentFit()) << "a band without a current fit";
+    }
     EXPECT_TRUE(map->isVisible()) << "the map closed";
     EXPECT_EQ(map->marks().current, state().p) << "the map's marker is elsewhere";
     const ResidualsPlot& shown = residuals->plot();

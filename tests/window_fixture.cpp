@@ -280,7 +280,8 @@ QStringList WindowTest::useMenu(QWidget* w, const QString& entry) const
         if (!entry.isEmpty() && !chosen && action->text().startsWith(entry))
             chosen = action;
     }
-    if (chosen)
+    // A disabled entry leaves the menu open; the user then closes it.
+    if (chosen && chosen->isEnabled())
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(chosen).center());
     else
         menu->close();

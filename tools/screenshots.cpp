@@ -111,7 +111,8 @@ bool save(const QPixmap& picture, const QDir& folder, const char* name)
 // a cell's menu open; in the graph view after "10000 pasos" on them, with
 // the graph's menu open there, and the map of the error there; the results
 // of "Mejor ajuste" from there; the standard atmosphere's pressures after
-// "Mejor ajuste", then on the logarithmic scale; as PNG files in FOLDER.
+// "Mejor ajuste", with its confidence band, its confidence region on the
+// map, then on the logarithmic scale; as PNG files in FOLDER.
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -161,6 +162,16 @@ int main(int argc, char* argv[])
     trigger(window, "Mejor ajuste");
     if (!save(shot(window), folder, "atmosfera.png"))
         return 1;
+    trigger(window, "Banda de confianza (95 %)");
+    if (!save(shot(window), folder, "atmosfera-banda.png"))
+        return 1;
+    trigger(window, "Banda de confianza (95 %)");
+    trigger(window, "Mapa del error…");
+    trigger(window, "Ver la región de confianza");
+    waitForMap(window);
+    if (!save(shot(map), folder, "atmosfera-region.png"))
+        return 1;
+    map.close();
     trigger(window, "Escala logarítmica");
     return save(shot(window), folder, "atmosfera-logaritmica.png") && messages.isEmpty() ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "common/numeric_error.h"
 #include "fitting/data_scale.h"
 #include "fitting/data_start.h"
+#include "fitting/fit_failure.h"
 #include "fitting/minimum_test.h"
 #include "fitting/nonlinear_fit.h"
 #include "fitting/rate_starts.h"
@@ -60,10 +61,16 @@ Params atWeightedMiddle(const Params& q, std::span<const double> t)
     return movedOrigin(q, checked(moments / weights));
 }
 
-// The diagonal of (JᵀJ)⁻¹, or nothing when the fitted parameters are not
-// independent at p. The columns are scaled to unit length first, so that
-// the test of dependence does not depend on the parameters' units.
-std::optional<std::vector<double>> inverseNormalDiagonal(const FitProblem& problem, const Params& p)
+// (JᵀJ)⁻¹ of the scaled columns, row by row, and the lengths they had; or
+// nothing when the fitted parameters are not independent at p. The columns
+// are scaled to unit length first, so that the test of dependence does not
+// depend on the parameters' units.
+struct InverseNormal {
+    std::vector<std::vector<double>> scaled;
+    std::vector<double> lengths;
+};
+
+std::optional<InverseNormal> inverseNormal(const FitProblem& problem, const Params& p)
 {
     const std::size_t n = problem.t.size(), m = problem.columns.size();
     const GslMatrix jacobian(gsl_matrix_alloc(n, m));
@@ -71,19 +78,18 @@ std::optional<std::vector<double>> inverseNormalDiagonal(const FitProblem& probl
     if (!jacobian || !covariance)
         return std::nullopt;
     fillJacobian(problem, p, jacobian.get());
-    const std::vector<double> lengths = scaleColumnsToUnitLength(jacobian.get());
-    if (std::ranges::find(lengths, 0.0) != lengths.end() ||
+    InverseNormal inverse{std::vector(m, std::vector<double>(m)), scaleColumnsToUnitLength(jacobian.get())};
+    if (std::ranges::find(inverse.lengths, 0.0) != inverse.lengths.end() ||
         gsl_multifit_nlinear_covar(jacobian.get(), kDependence, covariance.get()) != GSL_SUCCESS)
         return std::nullopt;
-    std::vector<double> diagonal(m);
     for (std::size_t k = 0; k < m; ++k) {
         // GSL zeroes the rows and columns of the dependent parameters.
-        const double scaled = gsl_matrix_get(covariance.get(), k, k);
-        if (scaled == 0.0)
+        if (gsl_matrix_get(covariance.get(), k, k) == 0.0)
             return std::nullopt;
-        diagonal[k] = checked(scaled / lengths[k] / lengths[k]);
+        for (std::size_t l = 0; l < m; ++l)
+            inverse.scaled[k][l] = gsl_matrix_get(covariance.get(), k, l);
     }
-    return diagonal;
+    return inverse;
 }
 
 std::optional<double> rSquared(std::span<const double> y, double sse)
@@ -99,15 +105,21 @@ std::optional<double> rSquared(std::span<const double> y, double sse)
 void addUncertainties(FitResult& fit, const FitProblem& scaled, const Params& q, double variance,
                       const DataScale& scale)
 {
-    const std::optional<std::vector<double>> diagonal = inverseNormalDiagonal(scaled, q);
-    if (!diagonal)
+    const std::optional<InverseNormal> inverse = inverseNormal(scaled, q);
+    if (!inverse)
         return;
-    const double quantile = checked(gsl_cdf_tdist_Pinv(0.975, fit.dof));
+    const std::vector<Parameter>& columns = scaled.columns;
+    const double quantile = tQuantile95(fit.dof);
     Params se{0.0, 0.0, 0.0};
-    for (std::size_t k = 0; k < scaled.columns.size(); ++k)
-        se[scaled.columns[k]] = checked(std::sqrt(checked(variance * (*diagonal)[k])));
+    for (std::size_t k = 0; k < columns.size(); ++k) {
+        const double diagonal = checked(inverse->scaled[k][k] / inverse->lengths[k] / inverse->lengths[k]);
+        se[columns[k]] = checked(std::sqrt(checked(variance * diagonal)));
+        for (std::size_t l = 0; l < columns.size(); ++l)
+            fit.correlation[columns[k]][columns[l]] =
+                inverse->scaled[k][l] / std::sqrt(inverse->scaled[k][k] * inverse->scaled[l][l]);
+    }
     const Params standardError = scale.changeFromScaled(se);
-    for (Parameter k : scaled.columns)
+    for (Parameter k : columns)
         fit.uncertainty[k] = Uncertainty{standardError[k], checked(quantile * standardError[k])};
 }
 
@@ -222,6 +234,16 @@ Params atHeldOrigin(const Optimum& optimum, const Params& start, const PerParame
 
 } // namespace
 
+double covariance(const FitResult& fit, Parameter i, Parameter j)
+{
+    return fit.correlation[i][j] * fit.uncertainty[i]->standardError * fit.uncertainty[j]->standardError;
+}
+
+double tQuantile95(int dof)
+{
+    return checked(gsl_cdf_tdist_Pinv(0.975, dof));
+}
+
 FitResult bestFit(const Params& start, const Fixed& fixed,
                   std::span<const double> t, std::span<const double> y)
 {
@@ -244,8 +266,10 @@ FitResult bestFit(const Params& start, const Fixed& fixed,
     try {
         const DataScale scale(t, y);
         const std::optional<Optimum> optimum = lowestMinimum(start, fixed, result.fitted, scale, t, y);
-        if (!optimum)
+        if (!optimum) {
+            result.status = whyNoMinimum(start, result.fitted, t, y);
             return result;
+        }
         FitResult fit = result;
         const Params q = atHeldOrigin(*optimum, start, fit.fitted, scale);
         fit.params = scale.fromScaled(q);

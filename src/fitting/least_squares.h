@@ -10,6 +10,8 @@ namespace ajuste {
 enum class FitStatus {
     Converged,    // at a minimum
     NotConverged, // no minimum found from either start
+    StartOverflows, // the model overflows at the start
+    NoMinimum,    // the error keeps falling as c grows without bound
     NothingToFit, // every parameter fixed
     TooFewPoints, // fewer points than parameters to fit
 };
@@ -40,7 +42,17 @@ struct FitResult {
     // For each fitted parameter when dof > 0 and the fitted parameters are
     // independent at the optimum; otherwise for none.
     PerParameter<std::optional<Uncertainty>> uncertainty;
+    // Between the parameters with uncertainties, 1 on the diagonal. With the
+    // standard errors it is their covariance, kept without units so that
+    // no square of a large a overflows.
+    PerParameter<PerParameter<double>> correlation;
 };
+
+// The covariance of two parameters with uncertainties.
+double covariance(const FitResult& fit, Parameter i, Parameter j);
+
+// Student's t at 97.5 % for dof degrees of freedom, dof > 0.
+double tQuantile95(int dof);
 
 // Nonlinear least squares (Levenberg–Marquardt) over the parameters that
 // are not fixed, from start and from the start read off the data, solved in

@@ -2,6 +2,7 @@
 
 #include "window/data/table_clipboard.h"
 #include "window/data/table_files.h"
+#include "window/fitting/band_layer.h"
 #include "window/fitting/best_fit.h"
 #include "window/fitting/data_start_entry.h"
 #include "window/fitting/error_map.h"
@@ -21,6 +22,7 @@ void addFeatures(Form1& form)
     new DataStartEntry(form, *graphMenu);
     new ErrorMap(form, *graphMenu, *bestFit);
     new Residuals(form, *graphMenu, *bestFit);
+    new BandLayer(form, *graphMenu, *bestFit);
     new GraphView(form, *graphMenu);
     new LogNote(form);
 }

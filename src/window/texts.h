@@ -120,13 +120,26 @@ inline constexpr const char* kNormalisedErrorResult = "Error normalizado (%)";
 // The least-squares fit and its results.
 inline constexpr const char* kBestFit = "Mejor ajuste";
 inline constexpr const char* kResults = "Resultados…";
+inline constexpr const char* kConfidenceBand = "Banda de confianza (95 %)";
 inline constexpr const char* kResultsTitle = "Resultados del ajuste";
 inline constexpr const char* kNothingToFit = "Los tres parámetros están fijos: no hay nada que ajustar.";
 inline constexpr const char* kNoConvergence =
     "No se ha encontrado un mínimo del error desde los valores actuales ni desde los datos; no se ha cambiado nada.";
+inline constexpr const char* kStartOverflows =
+    "Con los valores actuales f(t) desborda en algún punto: use «Valores iniciales desde los datos» o un c más "
+    "pequeño; no se ha cambiado nada.";
+inline constexpr const char* kStartOverflowsOneSign =
+    "Con los valores actuales f(t) desborda en algún punto, y los datos no dan valores iniciales: para eso todos los "
+    "f(t) deben ser de un mismo signo. Pruebe con un c más pequeño; no se ha cambiado nada.";
+inline constexpr const char* kNoMinimum =
+    "Estos datos no tienen un mínimo del error: el error cuadrático sigue bajando a medida que c crece sin límite, "
+    "así que una exponencial no los describe; no se ha cambiado nada.";
 inline constexpr const char* kNoFitYet = "Aún no hay ajuste: use «Mejor ajuste».";
-inline constexpr const char* kTooFewPoints =
-    "Faltan puntos: hay %1 y hacen falta al menos %2 para ajustar %2 parámetros; no se ha cambiado nada.";
+inline constexpr const char* kTooFewPoints = "Faltan puntos: hay %1 y hacen falta al menos %2 para ajustar %2 "
+                                             "parámetros. Fije uno más o añada puntos; no se ha cambiado nada.";
+inline constexpr const char* kTooFewPointsAAndT0 =
+    "Con a y t0 libres solo queda determinado a·e^(−c·t0), que cuenta como un parámetro: hay %1 punto y hacen falta "
+    "al menos 2 para ajustarlo junto con c. Fije c o añada puntos; no se ha cambiado nada.";
 inline constexpr const char* kBeyondTheBars =
     "El óptimo (a = %1, c = %2, t0 = %3) queda fuera del alcance de las barras; no se ha cambiado nada.";
 inline constexpr const char* kT0AsOrigin = "a y t0 no son independientes (solo a·e^(−c·t0) queda determinado): "
@@ -140,6 +153,11 @@ inline constexpr const char* kOriginValue = "%1 (origen de tiempos)";
 inline constexpr const char* kStandardError = "Error típico de %1";
 inline constexpr const char* kInterval = "Intervalo del 95 % de %1";
 inline constexpr const char* kIntervalValue = "%1 … %2";
+inline constexpr const char* kTimeConstant = "Constante de tiempo, τ = −1/c";
+inline constexpr const char* kGrowthTimeConstant = "Constante de tiempo de crecimiento, τ = 1/c";
+inline constexpr const char* kHalfLife = "Semivida, t½ = ln 2/|c|";
+inline constexpr const char* kDoublingTime = "Tiempo de duplicación, t₂ = ln 2/c";
+inline constexpr const char* kCorrelation = "Correlación de %1 y %2";
 inline constexpr const char* kDegreesOfFreedom = "Grados de libertad";
 inline constexpr const char* kMissingPoints = "Sin incertidumbres: faltan puntos.";
 inline constexpr const char* kDependent =
@@ -163,6 +181,9 @@ inline constexpr const char* kErrorMapTitle = "Mapa del error";
 inline constexpr const char* kPlane = "Plano:";
 inline constexpr const char* kPlaneName = "%1 y %2";
 inline constexpr const char* kShowAll = "Ver todo";
+inline constexpr const char* kShowRegion = "Ver la región de confianza";
+// The fit's joint 95 % region on the plane: how far it reaches along each.
+inline constexpr const char* kMapRegion = " Región de confianza del 95 % del óptimo: %1, %2.";
 inline constexpr const char* kClearPath = "Borrar el camino";
 inline constexpr const char* kMapError = "Error cuadrático";
 inline constexpr const char* kMapOverflow = "Desbordamiento";

@@ -1,6 +1,8 @@
 #include "window/fitting/best_fit.h"
 
 #include "window/fitting/bar_reach.h"
+#include "window/fitting/fit_refusal.h"
+#include "window/fitting/result_rows.h"
 #include "window/fitting/residuals.h"
 #include "window/fitting/results_window.h"
 #include "window/form1.h"
@@ -33,11 +35,9 @@ void BestFit::fit()
     const Fixed fixed = form_.fixedParams();
     const Form1::Points points = form_.points();
     const FitResult fit = bestFit(form_.state().p, fixed, points.t, points.y);
-    switch (fit.status) {
-    case FitStatus::NothingToFit: form_.dialogs().say(texts::kNothingToFit); return;
-    case FitStatus::TooFewPoints: form_.dialogs().say(QString(texts::kTooFewPoints).arg(fit.n).arg(fit.fittedCount)); return;
-    case FitStatus::NotConverged: form_.dialogs().say(texts::kNoConvergence); return;
-    case FitStatus::Converged: break;
+    if (fit.status != FitStatus::Converged) {
+        form_.dialogs().say(fitRefusal(fit, form_));
+        return;
     }
     if (!barsCanShow(form_, fit.params, texts::kBeyondTheBars) || form_.state().ocupado)
         return;
@@ -55,6 +55,11 @@ bool BestFit::fitIsCurrent() const
            std::ranges::equal(lastFit_->y, form_.points().y);
 }
 
+const FitResult* BestFit::currentFit() const
+{
+    return fitIsCurrent() ? &lastFit_->result : nullptr;
+}
+
 // Each parameter with its uncertainty where it has one, then the fit's
 // quality; values to 7 significant digits, uncertainties to 3.
 std::vector<std::pair<QString, QString>> BestFit::fitResultRows() const
@@ -63,7 +68,7 @@ std::vector<std::pair<QString, QString>> BestFit::fitResultRows() const
         return {{texts::kNoteResult, texts::kNoFitYet}};
     const FitResult& fit = lastFit_->result;
     auto text = [this](double x) { return form_.text(x); };
-    std::vector<std::pair<QString, QString>> rows;
+    ResultRows rows;
     bool uncertain = false;
     for (Parameter k : kParameters) {
         const double value = fit.params[k];
@@ -75,12 +80,10 @@ std::vector<std::pair<QString, QString>> BestFit::fitResultRows() const
         rows.push_back({name(k), text(roundedTo(value, 7))});
         if (const std::optional<Uncertainty>& u = fit.uncertainty[k]) {
             uncertain = true;
-            rows.push_back({QString(texts::kStandardError).arg(name(k)), text(roundedTo(u->standardError, 3))});
-            rows.push_back({QString(texts::kInterval).arg(name(k)),
-                            QString(texts::kIntervalValue)
-                                .arg(text(roundedTo(value - u->halfWidth95, 7)), text(roundedTo(value + u->halfWidth95, 7)))});
+            addUncertaintyRows(rows, name(k), value, *u, text);
         }
     }
+    addDerivedRows(rows, fit, text);
     rows.push_back({texts::kStartResult, fit.start == Start::Current ? texts::kFromCurrent : texts::kFromData});
     rows.push_back({texts::kPointsResult, text(fit.n)});
     rows.push_back({texts::kDegreesOfFreedom, text(fit.dof)});

@@ -23,6 +23,9 @@ class BestFit : public QObject {
 public:
     BestFit(Form1& form, GraphMenu& menu);
 
+    // The last fit while the parameters, the fixed ones and the points are
+    // those it was computed from; else null.
+    const FitResult* currentFit() const;
     // The last fit's optimum is where the parameters are, for these points.
     bool fitIsCurrent() const;
 

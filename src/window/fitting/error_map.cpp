@@ -104,6 +104,7 @@ void ErrorMap::build()
     QMenu* menu = addPictureMenu(*view_, [this] { return view_->picture(); }, form_.dialogs());
     menu->addSeparator();
     menu->addAction(texts::kShowAll, this, &ErrorMap::showAll);
+    menu->addAction(texts::kShowRegion, this, &ErrorMap::showRegion);
     menu->addAction(texts::kClearPath, this, &ErrorMap::clearPath);
 }
 
@@ -118,6 +119,23 @@ void ErrorMap::showAll()
 {
     across_ = barSpan(plane_.across);
     up_ = barSpan(plane_.up);
+    requested_.reset();
+    refresh();
+}
+
+// "Ver la región de confianza": the region with as much again around it,
+// no deeper than a zoom goes, when the map shows one.
+void ErrorMap::showRegion()
+{
+    const std::optional<ConfidenceRegion>& region = view_->marks().region;
+    if (!region)
+        return;
+    auto around = [this](Range extent, Parameter k) {
+        const double half = std::max(extent.size(), barSpan(k).size() * kDeepestZoom);
+        return Range{extent.at(0.5) - half, extent.at(0.5) + half};
+    };
+    across_ = around(region->xExtent, region->x);
+    up_ = around(region->yExtent, region->y);
     requested_.reset();
     refresh();
 }
@@ -232,9 +250,11 @@ void ErrorMap::showLayers(const MapLayers& layers)
 MapMarks ErrorMap::marks() const
 {
     const Params& p = form_.state().p;
-    MapMarks marks{p, std::nullopt, std::nullopt};
-    if (optimumIsCurrent())
+    MapMarks marks{p, std::nullopt, std::nullopt, std::nullopt};
+    if (optimumIsCurrent()) {
         marks.optimum = optimum_->fit.params;
+        marks.region = confidenceRegion(optimum_->fit, plane_.across, plane_.up);
+    }
     try {
         const StepSizes h = stepSizes(form_.state().view.world, form_.stepSize());
         marks.stepEnd = nextStep(p, h, form_.fixedParams(), form_.points().t, form_.points().y);
@@ -270,10 +290,12 @@ void ErrorMap::describe()
     };
     const Parameter held = heldParameter(plane_);
     view_->setAccessibleName(QString(texts::kMapName).arg(planeName(plane_)));
-    view_->setAccessibleDescription(QString(texts::kMapDescription)
-                                        .arg(range(plane_.across, across), range(plane_.up, up),
-                                             QString(texts::kMapValue).arg(name(held), form_.text(p[held])),
-                                             pointText(p)));
+    QString description = QString(texts::kMapDescription)
+                              .arg(range(plane_.across, across), range(plane_.up, up),
+                                   QString(texts::kMapValue).arg(name(held), form_.text(p[held])), pointText(p));
+    if (const std::optional<ConfidenceRegion>& region = view_->marks().region)
+        description += QString(texts::kMapRegion).arg(range(region->x, region->xExtent), range(region->y, region->yExtent));
+    view_->setAccessibleDescription(description);
 }
 
 Range ErrorMap::barSpan(Parameter k) const

@@ -46,6 +46,7 @@ private:
     void build();
     void choosePlane(int index);
     void showAll();
+    void showRegion();
     void clearPath();
     void takeData();
     void zoom(QPointF about, double factor);

@@ -2,6 +2,7 @@
 
 #include "data/number_text.h"
 #include "graph/ticks.h"
+#include "window/fitting/error_map_region.h"
 #include "window/fitting/viridis.h"
 #include "window/texts.h"
 
@@ -340,6 +341,7 @@ void paintMap(QPainter& painter, const QSizeF& size, const MapPicture& picture)
     painter.setClipRect(layout.plot, Qt::IntersectClip);
     paintCells(painter, layout.plot, picture.layers);
     paintPath(painter, layout.plot, picture);
+    paintRegion(painter, layout.plot, picture);
     paintOptimum(painter, layout.plot, picture);
     paintCurrent(painter, layout.plot, picture);
     painter.restore();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fitting/confidence_region.h"
 #include "fitting/descent_path.h"
 #include "window/fitting/error_map_layers.h"
 
@@ -14,11 +15,13 @@ class QPainter;
 namespace ajuste {
 
 // What stands on the layers: where the parameters are, where "Un paso"
-// would take them, the path so far and the least-squares optimum.
+// would take them, the path so far and the least-squares optimum with its
+// confidence region.
 struct MapMarks {
     Params current;
     std::optional<Params> stepEnd;
     std::optional<Params> optimum;
+    std::optional<ConfidenceRegion> region; // about the optimum, of the plane's two parameters
 };
 
 struct MapPicture {

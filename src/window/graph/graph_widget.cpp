@@ -60,8 +60,26 @@ void Graph::setBackground(const QColor& colour)
 void Graph::clear()
 {
     dots_.clear();
-    image_.fill(background_);
+    QPainter painter(&image_);
+    paintBase(painter);
     update();
+}
+
+void Graph::setUnderlay(const QPolygonF& outline, const QColor& colour)
+{
+    underlay_ = QPainterPath();
+    underlay_.addPolygon(QTransform::fromScale(scale_, scale_).map(outline));
+    underlayColour_ = colour;
+    QPainter painter(&image_);
+    paintBase(painter);
+    paintDots(painter, dots_);
+    update();
+}
+
+void Graph::paintBase(QPainter& painter) const
+{
+    painter.fillRect(QRect(QPoint(), size_), background_);
+    painter.fillPath(underlay_, underlayColour_);
 }
 
 void Graph::setPenWidth(int pixels)
@@ -108,7 +126,7 @@ void Graph::addDot(double x, double y, const QColor& colour, bool open)
 
 void Graph::paint(QPainter& painter) const
 {
-    painter.fillRect(QRect(QPoint(), size_), background_);
+    paintBase(painter);
     paintDots(painter, dots_);
     painter.fillRect(lineAtZero(), Qt::black); // Line2 lies over the drawing
     paintTicks(painter);

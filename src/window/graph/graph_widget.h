@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainterPath>
 #include <QRect>
 #include <QWidget>
 
@@ -31,6 +32,10 @@ public:
     void setTicks(std::vector<Tick> bottom, std::vector<Tick> left);
 
     void setBackground(const QColor& colour); // and clear
+    // A region shaded under everything drawn, kept across clears; an empty
+    // one takes it away. In twips.
+    void setUnderlay(const QPolygonF& outline, const QColor& colour);
+    bool hasUnderlay() const { return !underlay_.isEmpty(); }
     void clear();
     void setPenWidth(int pixels);
     // A dot as wide as the pen, centred on (x, y); points far outside the
@@ -66,6 +71,7 @@ private:
     QPoint toPixel(double x, double y) const; // top left of the dot, logical
     void addDot(double x, double y, const QColor& colour, bool open);
     QRect lineAtZero() const;
+    void paintBase(QPainter& painter) const; // the background and the underlay
     void paintTicks(QPainter& painter) const;
     static void paintDots(QPainter& painter, std::span<const Dot> dots);
 
@@ -77,6 +83,8 @@ private:
     QImage image_;
     std::vector<Dot> dots_; // since the last clear
     QColor background_{Qt::white};
+    QPainterPath underlay_; // logical pixels
+    QColor underlayColour_;
     int penWidth_ = 1;
     bool pressed_ = false;
 };
