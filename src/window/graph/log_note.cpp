@@ -42,11 +42,14 @@ LogNote::LogNote(Form1& form) : QObject(&form), form_(form), label_(new QLabel(&
     connect(&form, &Form1::redrawn, this, &LogNote::update);
 }
 
-// Shown and hidden with the graph.
+// Shown and hidden with the graph. Hiding reads nothing of the form: the
+// form's destructor hides the graph after its own part is gone.
 bool LogNote::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+    if (event->type() == QEvent::Show)
         update();
+    else if (event->type() == QEvent::Hide)
+        label_->hide();
     return QObject::eventFilter(watched, event);
 }
 
