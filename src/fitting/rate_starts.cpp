@@ -7,7 +7,6 @@
 #include <cmath>
 #include <limits>
 #include <optional>
-#include <ranges>
 
 namespace ajuste {
 
@@ -89,8 +88,9 @@ std::vector<Params> startsAcrossRates(const FitProblem& problem, std::size_t cou
             lows.push_back(k);
     }
     std::ranges::sort(lows, {}, error);
+    lows.resize(std::min(lows.size(), count));
     std::vector<Params> result;
-    for (std::size_t k : lows | std::views::take(count))
+    for (std::size_t k : lows)
         result.push_back(*candidates[k].start);
     return result;
 }
